@@ -1,0 +1,55 @@
+#include "bounds.h"
+
+#include <cmath>
+
+namespace circuit {
+
+namespace {
+
+const char *const TooLittle = "Маловато будет!";
+const char *const TooMuch = "Многовато будет!";
+const char *const Dangerous = "Опасно для жизни!";
+
+Verdict reject(const char *message, double resetValue) { return {false, message, resetValue}; }
+
+} // namespace
+
+Verdict checkParameter(Parameter p, double v)
+{
+    const Verdict ok{true, nullptr, 0.0};
+    switch (p) {
+    case Parameter::Edc: // volts, 1 to 220
+        if (v < 1)
+            return reject(TooLittle, 16);
+        if (v > 220)
+            return reject(Dangerous, 16);
+        return ok;
+    case Parameter::r: // ohms, any positive value
+        if (v <= 0)
+            return reject(TooLittle, 20);
+        if (std::isinf(v))
+            return reject(TooMuch, 20);
+        return ok;
+    case Parameter::Rv: // ohms, any positive value
+        if (v <= 0)
+            return reject(TooLittle, 200);
+        if (std::isinf(v))
+            return reject(TooMuch, 200);
+        return ok;
+    case Parameter::Ra: // ohms, 0 (an ideal ammeter) up to below 100
+        if (v >= 100)
+            return reject(TooMuch, 1);
+        if (v < 0)
+            return reject(TooLittle, 1);
+        return ok;
+    case Parameter::Rmax: // ohms, 1 to 100000
+        if (v > 100000)
+            return reject(TooMuch, 100);
+        if (v < 1)
+            return reject(TooLittle, 100);
+        return ok;
+    }
+    return ok;
+}
+
+} // namespace circuit

@@ -1,0 +1,19 @@
+// The bounds of the five circuit parameters and what a rejected entry gets.
+#pragma once
+
+namespace circuit {
+
+enum class Parameter { Edc, r, Rv, Ra, Rmax };
+
+struct Verdict {
+    bool accepted;
+    const char *message; // UTF-8; null when accepted
+    double resetValue;   // the value the parameter goes back to when rejected
+};
+
+// Tests a value typed for a parameter, its bounds in a fixed order; the
+// first failing test gives the message. A meter or source cannot have a
+// negative resistance, and a value too large to be a number is never kept.
+Verdict checkParameter(Parameter p, double value);
+
+} // namespace circuit
