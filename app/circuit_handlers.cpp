@@ -1,0 +1,111 @@
+// The circuit: the rheostat and the meters, the wiring schemes, the key and
+// the parameter boxes.
+#include "form1.h"
+
+#include "bounds.h"
+#include "canvas.h"
+#include "controls.h"
+#include "graphs.h"
+#include "keylabel.h"
+#include "lineshape.h"
+#include "messageboxes.h"
+#include "numtext.h"
+#include "readings.h"
+#include "texts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+void Form1::HScroll1_Change()
+{
+    ++hscrollRuns;
+    const int value = HScroll1->value();
+    s.RR = circuit::rheostatResistance(s.KR, value);
+    s.X = circuit::thumbOffset(s.dlina, value, HScroll1->maximum());
+
+    // The slider arrow stands over the thumb's centre.
+    const float P = circuit::arrowPosition(HScroll1->x(), s.R_st, s.R_dv, s.X);
+    Line1->setX1(P);
+    Line1->setX2(Line1->X1());
+    Line6->setX1(Line1->X1());
+    Line2->setX1(Line1->X1());
+    Line2->setX2(Line1->X1() - 4);
+    Line3->setX1(Line1->X1());
+    Line3->setX2(Line1->X1() + 4);
+    Lbldv->move(qRound(Line1->X1() + 2), Lbldv->y());
+
+    const circuit::Readings readings =
+        circuit::meterReadings(s.Edc, s.r, s.Ra, s.Rv, s.RR, s.rabota, s.schema);
+    s.I = readings.I;
+    s.U = readings.U;
+
+    const QString current = graphs::formatNumber(s.I, "#0.000");
+    Picture2->cls();
+    Picture2->print(current);
+    graphs::describe(Picture2, current);
+    const QString voltage = graphs::formatNumber(s.U, "#0.00");
+    Picture1->cls();
+    Picture1->print(voltage);
+    graphs::describe(Picture1, voltage);
+    Lbldv->setText(graphs::generalSingle(s.RR));
+    graphs::describe(Lbldv, Lbldv->text());
+    graphs::describe(HScroll1, Lbldv->text());
+}
+
+void Form1::Option1_Click()
+{
+    sbros();
+    Picture2->move(Picture2->x(), 112); // ammeter beside the rheostat
+    s.schema = 1;
+    HScroll1_Change();
+}
+
+void Form1::Option2_Click()
+{
+    sbros();
+    Picture2->move(Picture2->x(), 50); // ammeter in the main line
+    s.schema = 2;
+    HScroll1_Change();
+}
+
+void Form1::Lblvkl_Click()
+{
+    const bool closing = s.rabota == 0;
+    Line14->setX2(closing ? 280 : 288);
+    s.rabota = closing ? 1 : 0;
+    Frame1->setVisible(!closing);
+    Option1->setVisible(!closing);
+    Option2->setVisible(!closing);
+    for (QLineEdit *box : {TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax})
+        box->setEnabled(!closing);
+    for (int i = 1; i <= 10; ++i)
+        graphs->N_S[static_cast<std::size_t>(i)]->setVisible(closing);
+    graphs::describe(Lblvkl, closing ? QStringLiteral("замкнут") : QStringLiteral("разомкнут"));
+    HScroll1_Change();
+}
+
+void Form1::parameterChanged(QLineEdit *box, circuit::Parameter which, double &variable)
+{
+    const double value = circuit::leadingNumber(box->text().toStdString());
+    variable = value;
+    const circuit::Verdict verdict = circuit::checkParameter(which, value);
+    if (!verdict.accepted) {
+        m_boxes->error(this, QString::fromUtf8(verdict.message));
+        variable = verdict.resetValue;
+        // Runs this handler again for the reset text before returning.
+        box->setText(QString::fromStdString(circuit::signedText(verdict.resetValue)));
+    }
+    if (which == circuit::Parameter::Rmax)
+        s.KR = s.Rmax / HScroll1->maximum();
+    sbros();
+}
+
+void Form1::TxtEdc_Change() { parameterChanged(TxtEdc, circuit::Parameter::Edc, s.Edc); }
+void Form1::Txtr_Change() { parameterChanged(Txtr, circuit::Parameter::r, s.r); }
+void Form1::TxtRv_Change() { parameterChanged(TxtRv, circuit::Parameter::Rv, s.Rv); }
+void Form1::TxtRa_Change() { parameterChanged(TxtRa, circuit::Parameter::Ra, s.Ra); }
+void Form1::TxtRmax_Change() { parameterChanged(TxtRmax, circuit::Parameter::Rmax, s.Rmax); }

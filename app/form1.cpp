@@ -1,0 +1,330 @@
+// The main window's controls as they are when the window is created.
+#include "form1.h"
+
+#include "canvas.h"
+#include "controls.h"
+#include "graphs.h"
+#include "keylabel.h"
+#include "lineshape.h"
+#include "messageboxes.h"
+#include "rheostatstyle.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+using graphs::nameControl;
+using graphs::timesNewRoman;
+
+namespace {
+
+// The window's own surface: its background and the line shapes of the
+// schematic, beneath every control.
+class Surface : public QWidget
+{
+public:
+    explicit Surface(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("surface"));
+        setAutoFillBackground(true);
+        QPalette p = palette();
+        p.setColor(QPalette::Window, QColor(224, 224, 224));
+        setPalette(p);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        for (QObject *child : children())
+            if (auto *shape = qobject_cast<LineShape *>(child))
+                shape->paint(painter);
+    }
+};
+
+QLabel *makeLabel(QWidget *parent, const char *name, QRect geometry, const QString &caption,
+                  const QString &tooltip, const QFont &font)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    nameControl(label, QLatin1String(name), tooltip, caption);
+    return label;
+}
+
+QLineEdit *makeBox(QWidget *parent, const char *name, QRect geometry, const QString &text,
+                   const QString &tooltip, const QColor &background)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setGeometry(geometry);
+    box->setFont(timesNewRoman(11.25));
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, background);
+    box->setPalette(p);
+    nameControl(box, QLatin1String(name), tooltip);
+    return box;
+}
+
+graphs::Canvas *makeMeter(QWidget *parent, const char *name, QRect geometry, const QString &tooltip)
+{
+    auto *meter = new graphs::Canvas(parent);
+    meter->setGeometry(geometry);
+    meter->setFont(timesNewRoman(14.25, true));
+    meter->setBackColor(parent->palette().color(QPalette::WindowText));
+    meter->setFocusPolicy(Qt::StrongFocus);
+    meter->setAccessibleRole(QAccessible::StaticText);
+    nameControl(meter, QLatin1String(name), tooltip);
+    return meter;
+}
+
+} // namespace
+
+Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
+    : m_boxes(boxes ? std::move(boxes) : std::make_unique<MessageBoxes>())
+{
+    graphs::installCanvasAccessibility();
+    KeyLabel::installAccessibility();
+
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Моделирование работы электрической цепи постоянного тока"));
+    surface = new Surface(this);
+    setCentralWidget(surface);
+
+    // Labels and line shapes first: every windowed control lies above them.
+    buildSchematic();
+    buildParameterPanel();
+    graphs = new graphs::Graphs(surface, s);
+    buildFitAndMenus();
+    setFocusOrder();
+    connectHandlers();
+
+    // Client area 549 x 439 below the menu bar, its top-left corner at (71, 255).
+    surface->resize(549, 439);
+    setGeometry(71, 255, 549, 439 + menuBar()->sizeHint().height());
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+int Form1::scaleWidth() const
+{
+    return surface->width();
+}
+
+int Form1::scaleHeight() const
+{
+    return surface->height();
+}
+
+void Form1::buildSchematic()
+{
+    struct Line {
+        LineShape **shape;
+        const char *name;
+        double x1, y1, x2, y2;
+        int width;
+    };
+    const Line lines[14] = {
+        {&Line12, "Line12", 32, 24, 152, 24, 2},   // top wire, left part
+        {&Line11, "Line11", 152, 8, 152, 40, 2},   // source: long plate
+        {&Line10, "Line10", 160, 16, 160, 32, 2},  // source: short plate
+        {&Line4, "Line4", 160, 24, 280, 24, 2},    // top wire, right part
+        {&Line5, "Line5", 280, 24, 280, 100, 2},   // right wire down to the key
+        {&Line14, "Line14", 280, 120, 288, 100, 4}, // the key's blade, open
+        {&Line9, "Line9", 280, 120, 280, 128, 2},  // key pivot to the slider wire
+        {&Line6, "Line6", 112, 128, 280, 128, 2},  // slider wire
+        {&Line1, "Line1", 112, 128, 112, 160, 2},  // slider shaft
+        {&Line2, "Line2", 112, 160, 104, 144, 2},  // arrow head, left stroke
+        {&Line3, "Line3", 112, 160, 120, 144, 2},  // arrow head, right stroke
+        {&Line13, "Line13", 32, 88, 280, 88, 2},   // voltmeter branch
+        {&Line8, "Line8", 32, 176, 32, 24, 2},     // left wire
+        {&Line7, "Line7", 32, 176, 64, 176, 2},    // bottom wire to the rheostat
+    };
+    for (const Line &l : lines)
+        *l.shape = new LineShape(l.name, l.x1, l.y1, l.x2, l.y2, l.width, surface);
+
+    Lbldv = makeLabel(surface, "Lbldv", {112, 130, 25, 14}, QStringLiteral("100"),
+                      QStringLiteral("Значение сопротивления"), font());
+    Lbldv->setAccessibleDescription(Lbldv->text());
+
+    Lblvkl = new KeyLabel(surface);
+    Lblvkl->setGeometry(272, 100, 20, 20);
+    nameControl(Lblvkl, QStringLiteral("Lblvkl"), QStringLiteral("Ключ"));
+    Lblvkl->setAccessibleDescription(QStringLiteral("разомкнут"));
+}
+
+void Form1::buildParameterPanel()
+{
+    const QFont labelFont = timesNewRoman(11.25);
+    Lblnazvan = makeLabel(surface, "Lblnazvan", {297, 5, 135, 20}, QStringLiteral("Параметры задачи"),
+                          {}, timesNewRoman(11.25, true));
+    Lblnazvan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    struct Row {
+        QLabel **label;
+        const char *labelName;
+        const char *caption;
+        QLineEdit **box;
+        const char *boxName;
+        const char *text;
+        const char *tooltip;
+        int top;
+    };
+    // "r(Oм)=" has a Latin capital O.
+    const Row rows[5] = {
+        {&LblEds, "LblEds", "E (В)=", &TxtEdc, "TxtEdc", "16", "ЭДС источника", 25},
+        {&Lblr, "Lblr", "r(Oм)=", &Txtr, "Txtr", "20", "Внутреннее сопротивление источника", 46},
+        {&LblRv, "LblRv", "Rv(Ом)=", &TxtRv, "TxtRv", "75", "Сопротивление вольтметра", 69},
+        {&LblRa, "LblRa", "Ra(Ом)=", &TxtRa, "TxtRa", "5", "Сопротивление амперметра", 91},
+        {&LblRmax, "LblRmax", "Rmax(Ом)=", &TxtRmax, "TxtRmax", "100",
+         "Максимальное сопротивление реостата", 113},
+    };
+    for (const Row &row : rows)
+        *row.label = makeLabel(surface, row.labelName, {300, row.top, 70, 20},
+                               QString::fromUtf8(row.caption), QString::fromUtf8(row.tooltip),
+                               labelFont);
+
+    // Windowed controls from here on.
+    Picture2 = makeMeter(surface, "Picture2", {8, 112, 50, 24}, QStringLiteral("Сила тока, А"));
+    Picture1 = makeMeter(surface, "Picture1", {128, 76, 50, 24}, QStringLiteral("Напряжение, В"));
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, surface);
+    HScroll1->setGeometry(60, 160, 200, 25);
+    auto *style = new RheostatStyle();
+    style->setParent(HScroll1);
+    HScroll1->setStyle(style);
+    HScroll1->setRange(0, 100);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    // Only a release of the dragged thumb, clicks and changes from code count.
+    HScroll1->setTracking(false);
+    HScroll1->setFocusPolicy(Qt::StrongFocus); // arrow keys move the rheostat
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setAccessibleName(QStringLiteral("Реостат"));
+
+    for (const Row &row : rows)
+        *row.box = makeBox(surface, row.boxName, {370, row.top, 60, 25}, QString::fromUtf8(row.text),
+                           QString::fromUtf8(row.tooltip), QColor(255, 255, 192));
+
+    Frame1 = new QGroupBox(QStringLiteral("Выбор схемы"), surface);
+    Frame1->setGeometry(440, 10, 94, 60);
+    Frame1->setFont(timesNewRoman(9.75));
+    nameControl(Frame1, QStringLiteral("Frame1"), QStringLiteral("Выбор схемы для опыта"));
+    // The two scheme buttons belong to the window, over the frame.
+    Option1 = new QRadioButton(QStringLiteral("Схема 1"), surface);
+    Option1->setGeometry(448, 25, 65, 25);
+    Option1->setFont(timesNewRoman(9.75));
+    nameControl(Option1, QStringLiteral("Option1"), QStringLiteral("Вольметр параллельно источнику"));
+    Option2 = new QRadioButton(QStringLiteral("Схема 2"), surface);
+    Option2->setGeometry(448, 43, 65, 25);
+    Option2->setFont(timesNewRoman(9.75));
+    nameControl(Option2, QStringLiteral("Option2"), QStringLiteral("Вольтметр параллельно реостату"));
+}
+
+void Form1::buildFitAndMenus()
+{
+    txtK = makeBox(surface, "txtK", {290, 160, 60, 25}, {}, QStringLiteral("коэффициент k прямой U=kI+b"),
+                   QColor(192, 255, 255));
+    txtB = makeBox(surface, "txtB", {376, 160, 65, 27}, {}, QStringLiteral("коэффициент b прямой U=kI+b"),
+                   QColor(192, 255, 255));
+    // They show the fitted coefficients; typing into them would change nothing.
+    txtK->setReadOnly(true);
+    txtB->setReadOnly(true);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(0);
+
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileSpravka1 = addItem(mnuFile, "mnuFileSpravka1", QStringLiteral("Справка 1"));
+    mnuFileSpravka2 = addItem(mnuFile, "mnuFileSpravka2", QStringLiteral("Справка 2"));
+    mnuFilesHistory = addItem(mnuFile, "mnuFilesHistory", QStringLiteral("История"));
+
+    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpInstruction = addItem(mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"));
+    mnuHelpUprav = addItem(mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"));
+    mnuHelpSep1 = mnuHelp->addSeparator();
+    mnuHelpSep1->setObjectName(QStringLiteral("mnuHelpSep1"));
+    mnuHelpAvtors = addItem(mnuHelp, "mnuHelpAvtors", QStringLiteral("Авторы"));
+    mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&О программе"));
+}
+
+void Form1::setFocusOrder()
+{
+    QList<QWidget *> order = {txtK, txtB, HScroll1, Picture1, Picture2, Option1, Option2};
+    for (int n = 1; n <= 10; ++n)
+        order.append(graphs->N_S[static_cast<std::size_t>(n)]);
+    order.append({TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax, graphs->Picture3, graphs->Picture4,
+                  graphs->Option3, graphs->Option4, graphs->Picture5, graphs->Option5});
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::connectHandlers()
+{
+    // Every change of the value, by the user or by the program, runs the
+    // handler once; the thumb being dragged changes nothing until released.
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    // A scheme button runs its handler when it becomes selected, whoever selects it.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option1_Click();
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option2_Click();
+    });
+    connect(Lblvkl, &KeyLabel::clicked, this, &Form1::Lblvkl_Click);
+    connect(TxtEdc, &QLineEdit::textChanged, this, &Form1::TxtEdc_Change);
+    connect(Txtr, &QLineEdit::textChanged, this, &Form1::Txtr_Change);
+    connect(TxtRv, &QLineEdit::textChanged, this, &Form1::TxtRv_Change);
+    connect(TxtRa, &QLineEdit::textChanged, this, &Form1::TxtRa_Change);
+    connect(TxtRmax, &QLineEdit::textChanged, this, &Form1::TxtRmax_Change);
+    connect(graphs->Picture3, &graphs::Canvas::clicked, this, &Form1::Picture3_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    surface->installEventFilter(this);
+
+    // Ctrl+C copies the table for a spreadsheet, unless a box has a
+    // selection of its own to copy.
+    auto *copyTable = new QAction(this);
+    copyTable->setObjectName(QStringLiteral("copyTable"));
+    copyTable->setShortcut(QKeySequence::Copy);
+    copyTable->setShortcutContext(Qt::WindowShortcut);
+    connect(copyTable, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(graphs->tableText()); });
+    addAction(copyTable);
+    for (QLineEdit *box : {TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax, txtK, txtB})
+        box->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == surface && event->type() == QEvent::Resize) {
+        Form_Resize();
+    } else if (event->type() == QEvent::ShortcutOverride) {
+        auto *box = qobject_cast<QLineEdit *>(watched);
+        if (box && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy) && !box->hasSelectedText()) {
+            event->ignore(); // leaves Ctrl+C to the window
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

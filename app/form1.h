@@ -1,0 +1,134 @@
+// The main window: the schematic with its meters and rheostat, the
+// parameter panel, the scheme and graph choices, the measurement table and
+// graphs, and the menus. It owns the simulator's state and all its handlers.
+#pragma once
+
+#include "messageboxes.h"
+#include "state.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+namespace circuit {
+enum class Parameter;
+}
+
+class QAction;
+class QEventLoop;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QScrollBar;
+class QTimer;
+class Form2;
+class LineShape;
+class MessageBoxes;
+class KeyLabel;
+
+namespace graphs {
+class Canvas;
+class Graphs;
+} // namespace graphs
+
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Builds the window and runs its load handler. `boxes` answers the
+    // program's message boxes; without one, real message boxes are shown.
+    explicit Form1(std::unique_ptr<MessageBoxes> boxes = nullptr);
+    ~Form1() override;
+
+    // The simulator's state.
+    circuit::SimState s;
+
+    // Client area of the window (below the menu bar), in pixels.
+    QWidget *surface = nullptr;
+    int scaleWidth() const;
+    int scaleHeight() const;
+
+    // Parameter panel.
+    QLabel *Lblnazvan = nullptr, *LblEds = nullptr, *Lblr = nullptr, *LblRv = nullptr,
+           *LblRa = nullptr, *LblRmax = nullptr;
+    QLineEdit *TxtEdc = nullptr, *Txtr = nullptr, *TxtRv = nullptr, *TxtRa = nullptr,
+              *TxtRmax = nullptr;
+
+    // Scheme choice.
+    QGroupBox *Frame1 = nullptr;
+    QRadioButton *Option1 = nullptr, *Option2 = nullptr;
+
+    // Schematic, meters and rheostat.
+    graphs::Canvas *Picture1 = nullptr; // voltmeter
+    graphs::Canvas *Picture2 = nullptr; // ammeter
+    QScrollBar *HScroll1 = nullptr;     // the rheostat
+    QLabel *Lbldv = nullptr;            // rheostat value
+    KeyLabel *Lblvkl = nullptr;         // the key's click area
+    LineShape *Line1 = nullptr, *Line2 = nullptr, *Line3 = nullptr, *Line4 = nullptr,
+              *Line5 = nullptr, *Line6 = nullptr, *Line7 = nullptr, *Line8 = nullptr,
+              *Line9 = nullptr, *Line10 = nullptr, *Line11 = nullptr, *Line12 = nullptr,
+              *Line13 = nullptr, *Line14 = nullptr;
+
+    // Measurement table, graphs and graph choice.
+    graphs::Graphs *graphs = nullptr;
+
+    // Line fit.
+    QLineEdit *txtK = nullptr, *txtB = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    // Menus.
+    QAction *mnuFileSpravka1 = nullptr, *mnuFileSpravka2 = nullptr, *mnuFilesHistory = nullptr,
+            *mnuHelpInstruction = nullptr, *mnuHelpUprav = nullptr, *mnuHelpSep1 = nullptr,
+            *mnuHelpAvtors = nullptr, *mnuHelpAbout = nullptr;
+
+    // Start-up, reset and resizing.
+    void Form_Load();
+    void sbros();
+    void Form_Resize();
+
+    // The rheostat and the meters: recomputes everything from the state.
+    void HScroll1_Change();
+    // Wiring schemes and the key.
+    void Option1_Click();
+    void Option2_Click();
+    void Lblvkl_Click();
+    // Parameter boxes, on every change of their text.
+    void TxtEdc_Change();
+    void Txtr_Change();
+    void TxtRv_Change();
+    void TxtRa_Change();
+    void TxtRmax_Change();
+
+    // The line fit through the table, shown for `fitSeconds`.
+    void Picture3_Click();
+    static constexpr double FitSeconds = 10;
+    double fitSeconds = FitSeconds;
+
+    // Pauses the caller for `seconds` while the window stays responsive.
+    void Wait(double seconds);
+    void Timer1_Timer();
+
+    // How often the reset and the slider handler have run (diagnostics).
+    int sbrosRuns = 0;
+    int hscrollRuns = 0;
+
+protected:
+    // Closing the window asks first.
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildParameterPanel();
+    void buildSchematic();
+    void buildFitAndMenus();
+    void setFocusOrder();
+    void connectHandlers();
+    void parameterChanged(QLineEdit *box, circuit::Parameter which, double &variable);
+
+    std::unique_ptr<MessageBoxes> m_boxes;
+    QList<QEventLoop *> m_waits; // the running waits, innermost last
+    bool m_quitting = false;
+};

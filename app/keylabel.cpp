@@ -1,0 +1,61 @@
+#include "keylabel.h"
+
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+
+KeyLabel::KeyLabel(QWidget *parent) : QLabel(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void KeyLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+    QLabel::mousePressEvent(event);
+}
+
+void KeyLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+namespace {
+
+class KeyAccessible : public QAccessibleWidget
+{
+public:
+    explicit KeyAccessible(KeyLabel *key) : QAccessibleWidget(key, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction())
+            emit static_cast<KeyLabel *>(widget())->clicked();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+};
+
+QAccessibleInterface *keyFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("KeyLabel") && object && object->isWidgetType())
+        return new KeyAccessible(static_cast<KeyLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void KeyLabel::installAccessibility()
+{
+    static bool installed = false;
+    if (!installed) {
+        QAccessible::installFactory(keyFactory);
+        installed = true;
+    }
+}

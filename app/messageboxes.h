@@ -1,0 +1,18 @@
+// The program's modal message boxes, behind one seam so that tests can
+// answer them.
+#pragma once
+
+class QString;
+class QWidget;
+
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+
+    // "Ошибка" with one OK button and no icon; returns when it is closed.
+    virtual void error(QWidget *parent, const QString &text);
+    // "Вы абсолютно уверены?" titled "На Выход", Yes (the default) or No;
+    // true for Yes.
+    virtual bool confirmExit(QWidget *parent);
+};

@@ -1,0 +1,53 @@
+#include "rheostatstyle.h"
+
+#include "readings.h"
+
+#include <QStyleOptionSlider>
+
+QRect RheostatStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                                    SubControl sub, const QWidget *widget) const
+{
+    const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
+    if (control != CC_ScrollBar || !bar || bar->orientation != Qt::Horizontal)
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+
+    const QRect r = bar->rect;
+    const int travel = std::max(0, r.width() - 2 * ArrowWidth - ThumbWidth);
+    // The thumb's offset is rounded as the slider arrow's is.
+    const int offset = circuit::thumbOffset(static_cast<float>(travel),
+                                            bar->sliderPosition - bar->minimum,
+                                            bar->maximum - bar->minimum);
+    const int thumbLeft = r.left() + ArrowWidth + offset;
+    switch (sub) {
+    case SC_ScrollBarSubLine:
+        return {r.left(), r.top(), ArrowWidth, r.height()};
+    case SC_ScrollBarAddLine:
+        return {r.right() + 1 - ArrowWidth, r.top(), ArrowWidth, r.height()};
+    case SC_ScrollBarGroove:
+        return {r.left() + ArrowWidth, r.top(), std::max(0, r.width() - 2 * ArrowWidth), r.height()};
+    case SC_ScrollBarSlider:
+        return {thumbLeft, r.top(), ThumbWidth, r.height()};
+    case SC_ScrollBarSubPage:
+        return {r.left() + ArrowWidth, r.top(), thumbLeft - r.left() - ArrowWidth, r.height()};
+    case SC_ScrollBarAddPage:
+        return {thumbLeft + ThumbWidth, r.top(),
+                std::max(0, r.right() + 1 - ArrowWidth - thumbLeft - ThumbWidth), r.height()};
+    default:
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
+}
+
+int RheostatStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                             QStyleHintReturn *returnData) const
+{
+    switch (hint) {
+    case SH_ScrollBar_Transient:
+        return 0; // always drawn in full
+    case SH_ScrollBar_ContextMenu:
+        return 0; // the rheostat has no menu of its own
+    case SH_ScrollBar_LeftClickAbsolutePosition:
+        return 0; // a click in the trough steps by 10, it does not jump there
+    default:
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+}

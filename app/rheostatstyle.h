@@ -1,0 +1,22 @@
+// The look of the rheostat's scroll bar: 17-pixel arrow buttons and a
+// 12-pixel thumb whatever the desktop's style, so that the slider arrow drawn
+// above the bar stands over the thumb's centre.
+#pragma once
+
+#include <QProxyStyle>
+
+class RheostatStyle : public QProxyStyle
+{
+    Q_OBJECT
+public:
+    static constexpr int ArrowWidth = 17;
+    static constexpr int ThumbWidth = 12;
+
+    using QProxyStyle::QProxyStyle;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                         SubControl sub, const QWidget *widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
+                  const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
+};

@@ -1,0 +1,296 @@
+#include "canvas.h"
+
+#include <QAccessibleWidget>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <cmath>
+
+namespace graphs {
+
+namespace {
+
+// Cuts the segment a-b to the rectangle (Liang-Barsky); false when nothing
+// of it lies inside. Keeps far-away coordinates away from the painter.
+bool clipSegment(QPointF &a, QPointF &b, const QRectF &r)
+{
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(),
+                         r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) {
+            if (t > t1)
+                return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0)
+                return false;
+            t1 = std::min(t1, t);
+        }
+    }
+    const QPointF start = a;
+    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    return true;
+}
+
+bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+} // namespace
+
+Canvas::Canvas(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    fitImage();
+}
+
+void Canvas::setBackColor(const QColor &c)
+{
+    // A new background colour erases the drawing, as on a real display.
+    m_back = c;
+    fitImage();
+    if (!m_image.isNull())
+        m_image.fill(m_back);
+    update();
+}
+
+void Canvas::cls()
+{
+    fitImage();
+    if (!m_image.isNull())
+        m_image.fill(m_back);
+    m_current = m_pixelScale ? QPointF(0, 0) : QPointF(m_x1, m_y1);
+    update();
+}
+
+void Canvas::scale(double x1, double y1, double x2, double y2)
+{
+    m_pixelScale = false;
+    m_x1 = x1;
+    m_y1 = y1;
+    m_x2 = x2;
+    m_y2 = y2;
+    m_scaleValid = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) &&
+                   std::isfinite(y2) && x1 != x2 && y1 != y2 &&
+                   std::isfinite(1.0 / (x2 - x1)) && std::isfinite(1.0 / (y2 - y1));
+}
+
+void Canvas::scalePixels()
+{
+    m_pixelScale = true;
+    m_scaleValid = true;
+}
+
+void Canvas::setDrawWidth(int pixels)
+{
+    m_drawWidth = std::max(1, pixels);
+}
+
+QPointF Canvas::toPixels(double x, double y) const
+{
+    if (m_pixelScale)
+        return {x, y};
+    return {(x - m_x1) * (width() / (m_x2 - m_x1)), (y - m_y1) * (height() / (m_y2 - m_y1))};
+}
+
+void Canvas::drawSegment(QPointF from, QPointF to, const QColor &c)
+{
+    fitImage();
+    if (m_image.isNull() || !m_scaleValid || !finite(from) || !finite(to))
+        return;
+    const double margin = m_drawWidth + 1.0;
+    if (!clipSegment(from, to, QRectF(0, 0, width(), height()).adjusted(-margin, -margin, margin, margin)))
+        return;
+    QPainter p(&m_image);
+    p.setPen(QPen(c, m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(from, to);
+    update();
+}
+
+void Canvas::line(float x1, float y1, float x2, float y2, const QColor &c)
+{
+    drawSegment(toPixels(x1, y1), toPixels(x2, y2), c);
+    m_current = QPointF(x2, y2);
+}
+
+void Canvas::lineTo(float x, float y, const QColor &c)
+{
+    drawSegment(toPixels(m_current.x(), m_current.y()), toPixels(x, y), c);
+    m_current = QPointF(x, y);
+}
+
+void Canvas::pset(float x, float y, const QColor &c)
+{
+    m_current = QPointF(x, y);
+    fitImage();
+    if (m_image.isNull() || !m_scaleValid)
+        return;
+    const QPointF at = toPixels(x, y);
+    if (!finite(at) || !QRectF(0, 0, width(), height()).adjusted(-m_drawWidth, -m_drawWidth, m_drawWidth, m_drawWidth).contains(at))
+        return;
+    QPainter p(&m_image);
+    if (m_drawWidth <= 1) {
+        // One pixel: the one the point falls in.
+        p.fillRect(QRectF(std::floor(at.x()), std::floor(at.y()), 1, 1), c);
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+        const double radius = m_drawWidth / 2.0;
+        p.drawEllipse(at, radius, radius);
+    }
+    update();
+}
+
+void Canvas::moveTo(float x, float y)
+{
+    m_current = QPointF(x, y);
+}
+
+void Canvas::print(const QString &text)
+{
+    const QFontMetricsF metrics(font());
+    fitImage();
+    if (!m_image.isNull() && m_scaleValid) {
+        const QPointF at = toPixels(m_current.x(), m_current.y());
+        if (finite(at) && QRectF(0, 0, width(), height()).adjusted(-1e4, -1e4, 1e4, 1e4).contains(at)) {
+            QPainter p(&m_image);
+            p.setFont(font());
+            p.setPen(m_fore);
+            p.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+            update();
+        }
+    }
+    // Next line: back to the left edge, one line height down.
+    if (m_pixelScale) {
+        m_current = QPointF(0, m_current.y() + metrics.height());
+    } else if (m_scaleValid) {
+        m_current = QPointF(m_x1, m_current.y() + metrics.height() * (m_y2 - m_y1) / std::max(1, height()));
+    }
+}
+
+void Canvas::fitImage()
+{
+    const qreal dpr = devicePixelRatioF();
+    const QSize device(qRound(width() * dpr), qRound(height() * dpr));
+    if (width() <= 0 || height() <= 0) {
+        m_image = QImage();
+        return;
+    }
+    if (!m_image.isNull() && m_image.size() == device && m_image.devicePixelRatio() == dpr)
+        return;
+    QImage next(device, QImage::Format_RGB32);
+    next.setDevicePixelRatio(dpr);
+    next.fill(m_back);
+    if (!m_image.isNull()) {
+        // Growing keeps the drawing at the top-left; the new area is background.
+        QPainter p(&next);
+        p.drawImage(QPointF(0, 0), m_image);
+    }
+    m_image = std::move(next);
+}
+
+void Canvas::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitImage();
+}
+
+void Canvas::paintEvent(QPaintEvent *)
+{
+    fitImage(); // the window may have moved to a screen of another ratio
+    QPainter p(this);
+    if (m_image.isNull())
+        return;
+    p.drawImage(QPointF(0, 0), m_image);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        option.backgroundColor = m_back;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    }
+}
+
+void Canvas::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+    QWidget::mousePressEvent(event);
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click && m_clickable)
+        emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}
+
+void Canvas::keyPressEvent(QKeyEvent *event)
+{
+    if (m_clickable && !event->isAutoRepeat() &&
+        (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+namespace {
+
+class CanvasAccessible : public QAccessibleWidget
+{
+public:
+    explicit CanvasAccessible(Canvas *canvas) : QAccessibleWidget(canvas, canvas->accessibleRole()) {}
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (canvas()->isClickable())
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && canvas()->isClickable())
+            emit canvas()->clicked();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    Canvas *canvas() const { return static_cast<Canvas *>(widget()); }
+};
+
+QAccessibleInterface *canvasFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("graphs::Canvas") && object && object->isWidgetType())
+        return new CanvasAccessible(static_cast<Canvas *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installCanvasAccessibility()
+{
+    static bool installed = false;
+    if (!installed) {
+        QAccessible::installFactory(canvasFactory);
+        installed = true;
+    }
+}
+
+} // namespace graphs

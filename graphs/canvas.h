@@ -1,0 +1,100 @@
+// A drawing canvas that keeps what is drawn on it: the meters and the graphs.
+//
+// Everything is drawn into a backing image at the screen's device-pixel
+// ratio, so the drawing survives hiding, covering and minimising, shows when
+// the canvas is made visible, and nothing is redrawn on a repaint. A user
+// scale maps the program's own units (amperes, volts, ...) to pixels.
+#pragma once
+
+#include <QAccessible>
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+
+namespace graphs {
+
+class Canvas : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Canvas(QWidget *parent = nullptr);
+
+    QColor backColor() const { return m_back; }
+    QColor foreColor() const { return m_fore; }
+    // Sets the background colour and erases the drawing to it.
+    void setBackColor(const QColor &c);
+    void setForeColor(const QColor &c) { m_fore = c; }
+
+    // Erases to the background colour; the current position goes to the
+    // scale's top-left corner.
+    void cls();
+
+    // From now on the top-left corner has user coordinates (x1, y1) and the
+    // bottom-right corner (x2, y2); with y1 > y2 the vertical axis grows
+    // upwards. A scale without extent or with a value that is not finite
+    // leaves the canvas unable to draw until the next valid scale.
+    void scale(double x1, double y1, double x2, double y2);
+    // Back to pixels, origin top-left.
+    void scalePixels();
+    bool scaleValid() const { return m_scaleValid; }
+
+    // Lines and points drawn afterwards are this many pixels wide.
+    void setDrawWidth(int pixels);
+    int drawWidth() const { return m_drawWidth; }
+
+    void line(float x1, float y1, float x2, float y2, const QColor &c);
+    void lineTo(float x, float y, const QColor &c);
+    // A dot as wide as the line width, in `c` or in the fore colour.
+    void pset(float x, float y, const QColor &c);
+    void pset(float x, float y) { pset(x, y, m_fore); }
+    void moveTo(float x, float y);
+    // Draws the text in the canvas's font and fore colour with its top-left
+    // corner at the current position, then moves to the start of the next line.
+    void print(const QString &text);
+
+    QPointF currentPosition() const { return m_current; }
+    // The drawing as it stands, at the device-pixel ratio of the screen.
+    const QImage &image() const { return m_image; }
+
+    // Whether a click (or Space/Enter with the focus) is reported by clicked().
+    void setClickable(bool on) { m_clickable = on; }
+    bool isClickable() const { return m_clickable; }
+    void setAccessibleRole(QAccessible::Role role) { m_role = role; }
+    QAccessible::Role accessibleRole() const { return m_role; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QPointF toPixels(double x, double y) const;
+    // Keeps the backing image at the canvas's size and the screen's ratio;
+    // a resize of a hidden canvas is only announced when it is shown.
+    void fitImage();
+    void drawSegment(QPointF from, QPointF to, const QColor &c);
+
+    QImage m_image;
+    QColor m_back = Qt::white;
+    QColor m_fore = Qt::black;
+    double m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
+    bool m_pixelScale = true;
+    bool m_scaleValid = true;
+    int m_drawWidth = 1;
+    QPointF m_current; // in user coordinates
+    bool m_clickable = false;
+    bool m_pressed = false;
+    QAccessible::Role m_role = QAccessible::Graphic;
+};
+
+// Makes canvases known to assistive technology with their role, and as
+// pressable when they react to clicks. Called once by the application.
+void installCanvasAccessibility();
+
+} // namespace graphs

@@ -1,0 +1,36 @@
+#include "controls.h"
+
+#include <QWidget>
+
+namespace graphs {
+
+QFont timesNewRoman(double points, bool bold)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void nameControl(QWidget *w, const QString &name, const QString &tooltip, const QString &caption)
+{
+    w->setObjectName(name);
+    if (!tooltip.isEmpty())
+        w->setToolTip(tooltip);
+    QString accessible = tooltip;
+    if (accessible.isEmpty()) {
+        accessible = caption;
+        accessible.remove(QLatin1Char('&'));
+    }
+    if (!accessible.isEmpty())
+        w->setAccessibleName(accessible);
+}
+
+void describe(QWidget *w, const QString &description)
+{
+    if (w->accessibleDescription() != description)
+        w->setAccessibleDescription(description);
+}
+
+} // namespace graphs

@@ -1,0 +1,293 @@
+#include "graphs.h"
+
+#include "axes.h"
+#include "canvas.h"
+#include "controls.h"
+#include "measurement.h"
+#include "state.h"
+#include "texts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+
+namespace graphs {
+
+namespace {
+
+const QColor Red(255, 0, 0);
+constexpr int PointWidth = 5;
+
+struct Column {
+    const char *name;
+    int left, width;
+    const char *header;
+    const char *tooltip;
+    QColor background;
+};
+
+const QColor Yellowish(255, 255, 192);
+const QColor Bluish(192, 255, 255);
+
+// The efficiency column shows the Greek eta in its header.
+const Column Columns[5] = {
+    {"lblI", 30, 45, "I, A", "Сила тока, А", Yellowish},
+    {"lblU", 76, 45, "U, B", "Напряжение, В", Yellowish},
+    {"lblP0", 122, 47, "Po, Вт", "Полная мощность, Вт", Bluish},
+    {"lblPv", 170, 47, "Pв, Вт", "Полезная мощность, Вт", Bluish},
+    {"lblKPD", 218, 45, "η, %", "КПД, %", Bluish},
+};
+
+constexpr int HeaderTop = 200;
+constexpr int RowTop = 221;
+constexpr int RowPitch = 21;
+constexpr int CellHeight = 20;
+
+int rowTop(int n) { return RowTop + RowPitch * (n - 1); }
+
+QLabel *makeCell(QWidget *surface, const Column &c, int n)
+{
+    auto *cell = new QLabel(surface);
+    cell->setGeometry(c.left, n == 0 ? HeaderTop : rowTop(n), c.width, CellHeight);
+    cell->setFrameStyle(QFrame::Box | QFrame::Plain);
+    cell->setLineWidth(1);
+    cell->setAutoFillBackground(true);
+    QPalette palette = cell->palette();
+    palette.setColor(QPalette::Window, c.background);
+    cell->setPalette(palette);
+    const QString column = QString::fromUtf8(c.tooltip);
+    if (n == 0) {
+        cell->setText(QString::fromUtf8(c.header));
+        cell->setFont(timesNewRoman(11.25, true));
+        cell->setAlignment(Qt::AlignCenter);
+        nameControl(cell, QStringLiteral("%1(0)").arg(QLatin1String(c.name)), column);
+    } else {
+        cell->setFont(timesNewRoman(11.25));
+        cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A data cell has no tooltip; its name tells column and row, its
+        // description what it shows.
+        cell->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(c.name)).arg(n));
+        cell->setAccessibleName(QStringLiteral("%1, строка %2").arg(column).arg(n));
+    }
+    return cell;
+}
+
+void setCell(QLabel *cell, const QString &text)
+{
+    cell->setText(text);
+    describe(cell, text.trimmed());
+}
+
+} // namespace
+
+Graphs::Graphs(QWidget *surface, circuit::SimState &state) : QObject(surface), s(state)
+{
+    setObjectName(QStringLiteral("graphs"));
+    buildTable(surface);
+    buildGraphs(surface);
+}
+
+void Graphs::buildTable(QWidget *surface)
+{
+    std::array<QLabel *, 11> *arrays[5] = {&lblI, &lblU, &lblP0, &lblPv, &lblKPD};
+    for (int c = 0; c < 5; ++c)
+        for (int n = 0; n <= 10; ++n)
+            (*arrays[c])[static_cast<std::size_t>(n)] = makeCell(surface, Columns[c], n);
+
+    for (int n = 1; n <= 10; ++n) {
+        auto *button = new QPushButton(QString::number(n), surface);
+        button->setGeometry(n <= 2 ? 9 : 8, rowTop(n), 20, 20);
+        nameControl(button, QStringLiteral("N_S(%1)").arg(n), {}, QString::number(n));
+        button->setAccessibleDescription(QStringLiteral("Записать измерение в строку %1").arg(n));
+        connect(button, &QPushButton::clicked, this, [this, n] { N_S_Click(n); });
+        N_S[static_cast<std::size_t>(n)] = button;
+    }
+}
+
+void Graphs::buildGraphs(QWidget *surface)
+{
+    struct Spec {
+        Canvas **canvas;
+        const char *name;
+        QRect geometry;
+        const char *accessibleName;
+    };
+    const Spec specs[3] = {
+        {&Picture3, "Picture3", {288, 200, 57, 233}, "График U(I)"},
+        {&Picture4, "Picture4", {368, 200, 49, 233}, "График Pв(I), Po(I)"},
+        {&Picture5, "Picture5", {456, 200, 65, 233}, "График h(I)"},
+    };
+    const QPalette system = surface->palette();
+    for (const Spec &spec : specs) {
+        auto *canvas = new Canvas(surface);
+        canvas->setObjectName(QLatin1String(spec.name));
+        canvas->setGeometry(spec.geometry);
+        canvas->setFocusPolicy(Qt::StrongFocus);
+        canvas->setForeColor(system.color(QPalette::WindowText));
+        canvas->setBackColor(system.color(QPalette::Base));
+        canvas->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+        *spec.canvas = canvas;
+    }
+    Picture3->setBackColor(QColor(255, 255, 255));
+    Picture3->setClickable(true);
+
+    Frame2 = new QGroupBox(QStringLiteral("график"), surface);
+    Frame2->setGeometry(440, 80, 94, 73);
+    Frame2->setFont(timesNewRoman(9.75));
+    nameControl(Frame2, QStringLiteral("Frame2"), {}, Frame2->title());
+
+    struct Choice {
+        QRadioButton **button;
+        const char *name;
+        QRect geometry;
+        const char *caption;
+        const char *tooltip;
+        void (Graphs::*handler)();
+    };
+    const Choice choices[3] = {
+        {&Option3, "Option3", {8, 16, 80, 15}, "U(I)", "Зависимость напряжения от тока", &Graphs::Option3_Click},
+        {&Option4, "Option4", {8, 33, 80, 17}, "Pв(I), Po(I)", "Зависимости мощностей от тока", &Graphs::Option4_Click},
+        {&Option5, "Option5", {8, 50, 80, 17}, "h(I)", "", &Graphs::Option5_Click},
+    };
+    for (const Choice &c : choices) {
+        auto *button = new QRadioButton(QString::fromUtf8(c.caption), Frame2);
+        button->setGeometry(c.geometry);
+        button->setFont(timesNewRoman(9.75));
+        nameControl(button, QLatin1String(c.name), QString::fromUtf8(c.tooltip), button->text());
+        // A selection made by the user or by the program runs the handler once.
+        connect(button, &QRadioButton::toggled, this, [this, handler = c.handler](bool on) {
+            if (on)
+                (this->*handler)();
+        });
+        *c.button = button;
+    }
+    describeGraphs();
+}
+
+void Graphs::N_S_Click(int Index)
+{
+    if (Index < 1 || Index > 10)
+        return;
+    const auto n = static_cast<std::size_t>(Index);
+    s.Nomer = static_cast<std::int16_t>(Index);
+    const circuit::MeasuredRow row = circuit::measuredRow(s.I, s.U, s.RR, s.Edc, s.Ra, s.Rv, s.schema);
+
+    s.I_m[n] = row.I;
+    setCell(lblI[n], formatNumber(s.I, "#0.000"));
+    s.U_m[n] = row.U;
+    setCell(lblU[n], formatNumber(s.U, "##0.00"));
+    Picture3->setDrawWidth(PointWidth);
+    Picture3->pset(row.I, row.U, Red);
+
+    s.Pv_m[n] = row.Pv;
+    setCell(lblPv[n], formatSingle(s.Pv_m[n], "##0.00"));
+    Picture4->setDrawWidth(PointWidth);
+    Picture4->pset(s.I_m[n], s.Pv_m[n], Red);
+
+    s.Po_m[n] = row.Po;
+    setCell(lblP0[n], formatSingle(s.Po_m[n], "##0.00"));
+    Picture4->pset(s.I_m[n], s.Po_m[n], Red);
+
+    s.h_m[n] = row.h;
+    setCell(lblKPD[n], formatSingle(s.h_m[n], "##0.00"));
+    Picture5->setDrawWidth(PointWidth);
+    Picture5->pset(s.I_m[n], s.h_m[n], Red);
+
+    describeGraphs();
+}
+
+void Graphs::ochistka()
+{
+    for (std::size_t n = 1; n <= 10; ++n) {
+        s.I_m[n] = 0;
+        s.U_m[n] = 0;
+        s.Pv_m[n] = 0;
+        s.Po_m[n] = 0;
+        s.h_m[n] = 0;
+        for (QLabel *cell : {lblI[n], lblU[n], lblPv[n], lblP0[n], lblKPD[n]})
+            setCell(cell, QStringLiteral(" "));
+    }
+    drawAxes();
+    describeGraphs();
+}
+
+void Graphs::drawAxes()
+{
+    axes_1(*Picture3, s);
+    axes_2(*Picture4, s);
+    axes_3(*Picture5, s);
+}
+
+void Graphs::Option3_Click()
+{
+    Picture3->setVisible(true);
+    Picture4->setVisible(false);
+    Picture5->setVisible(false);
+}
+
+void Graphs::Option4_Click()
+{
+    Picture3->setVisible(false);
+    Picture4->setVisible(true);
+    Picture5->setVisible(false);
+}
+
+void Graphs::Option5_Click()
+{
+    Picture3->setVisible(false);
+    Picture4->setVisible(false);
+    Picture5->setVisible(true);
+}
+
+void Graphs::redrawWithRows()
+{
+    drawAxes();
+    for (Canvas *canvas : {Picture3, Picture4, Picture5})
+        canvas->setDrawWidth(PointWidth);
+    for (std::size_t n = 1; n <= 10; ++n) {
+        Picture3->pset(s.I_m[n], s.U_m[n], Red);
+        Picture4->pset(s.I_m[n], s.Pv_m[n], Red);
+        Picture4->pset(s.I_m[n], s.Po_m[n], Red);
+        Picture5->pset(s.I_m[n], s.h_m[n], Red);
+    }
+    describeGraphs();
+}
+
+int Graphs::recordedRows() const
+{
+    int count = 0;
+    for (std::size_t n = 1; n <= 10; ++n)
+        if (!lblI[n]->text().trimmed().isEmpty())
+            ++count;
+    return count;
+}
+
+QString Graphs::tableText() const
+{
+    QStringList lines;
+    const std::array<QLabel *, 11> *columns[5] = {&lblI, &lblU, &lblP0, &lblPv, &lblKPD};
+    QStringList header;
+    for (const auto *column : columns)
+        header << (*column)[0]->text();
+    lines << header.join(QLatin1Char('\t'));
+    for (std::size_t n = 1; n <= 10; ++n) {
+        if (lblI[n]->text().trimmed().isEmpty())
+            continue;
+        QStringList cells;
+        for (const auto *column : columns)
+            cells << (*column)[n]->text().trimmed();
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void Graphs::describeGraphs()
+{
+    const QString text = QStringLiteral("Точек измерений: %1").arg(recordedRows());
+    for (Canvas *canvas : {Picture3, Picture4, Picture5})
+        describe(canvas, text);
+}
+
+} // namespace graphs

@@ -1,0 +1,73 @@
+// The measurement side of the main window: the ten measurement buttons, the
+// five-column table beside them, the three graph canvases sharing one
+// rectangle, and the graph choice. The controls are children of the main
+// window's surface, placed in its pixel coordinates.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace circuit {
+struct SimState;
+}
+
+namespace graphs {
+
+class Canvas;
+
+class Graphs : public QObject
+{
+    Q_OBJECT
+public:
+    Graphs(QWidget *surface, circuit::SimState &state);
+
+    // Controls, index 1..10 for the rows; element 0 of each column is its header.
+    std::array<QPushButton *, 11> N_S{};
+    std::array<QLabel *, 11> lblI{};
+    std::array<QLabel *, 11> lblU{};
+    std::array<QLabel *, 11> lblP0{};
+    std::array<QLabel *, 11> lblPv{};
+    std::array<QLabel *, 11> lblKPD{};
+    Canvas *Picture3 = nullptr; // U(I)
+    Canvas *Picture4 = nullptr; // Pв(I) and Po(I)
+    Canvas *Picture5 = nullptr; // h(I)
+    QGroupBox *Frame2 = nullptr;
+    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option4 = nullptr;
+    QRadioButton *Option5 = nullptr;
+
+    // Records the present readings into row `Index` and plots its points.
+    void N_S_Click(int Index);
+    // Empties the table and redraws the three graphs with bare axes.
+    void ochistka();
+    // Shows one graph and hides the other two; nothing is redrawn.
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    // Redraws the axes of the three graphs and plots all ten rows again
+    // (an unrecorded row as a dot at the origin), as after a resize.
+    void redrawWithRows();
+
+    // Rows with readings in them, and the table as tab-separated text: the
+    // five headers, then one line per such row with its texts as shown.
+    int recordedRows() const;
+    QString tableText() const;
+
+private:
+    void buildTable(QWidget *surface);
+    void buildGraphs(QWidget *surface);
+    void drawAxes();
+    void describeGraphs();
+
+    circuit::SimState &s;
+};
+
+} // namespace graphs

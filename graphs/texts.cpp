@@ -1,0 +1,29 @@
+#include "texts.h"
+
+#include "numtext.h"
+
+#include <QLocale>
+
+namespace graphs {
+
+std::string decimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+QString formatNumber(double value, const char *pattern)
+{
+    return QString::fromStdString(circuit::formatPattern(value, pattern, decimalSeparator()));
+}
+
+QString formatSingle(float value, const char *pattern)
+{
+    return QString::fromStdString(circuit::formatSingle(value, pattern, decimalSeparator()));
+}
+
+QString generalSingle(float value)
+{
+    return QString::fromStdString(circuit::generalSingle(value, decimalSeparator()));
+}
+
+} // namespace graphs
