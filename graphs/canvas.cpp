@@ -61,6 +61,7 @@ void Canvas::setBackColor(const QColor &c)
     // A new background colour erases the drawing, as on a real display.
     m_back = c;
     fitImage();
+    m_texts.clear();
     if (!m_image.isNull())
         m_image.fill(m_back);
     update();
@@ -69,6 +70,7 @@ void Canvas::setBackColor(const QColor &c)
 void Canvas::cls()
 {
     fitImage();
+    m_texts.clear();
     if (!m_image.isNull())
         m_image.fill(m_back);
     m_current = m_pixelScale ? QPointF(0, 0) : QPointF(m_x1, m_y1);
@@ -169,6 +171,7 @@ void Canvas::print(const QString &text)
             p.setFont(font());
             p.setPen(m_fore);
             p.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+            m_texts.append(text);
             update();
         }
     }

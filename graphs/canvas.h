@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QStringList>
 #include <QWidget>
 
 namespace graphs {
@@ -54,6 +55,8 @@ public:
     void print(const QString &text);
 
     QPointF currentPosition() const { return m_current; }
+    // The texts printed since the canvas was last erased, in order.
+    const QStringList &texts() const { return m_texts; }
     // The drawing as it stands, at the device-pixel ratio of the screen.
     const QImage &image() const { return m_image; }
 
@@ -81,6 +84,7 @@ private:
     void drawSegment(QPointF from, QPointF to, const QColor &c);
 
     QImage m_image;
+    QStringList m_texts;
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;
     double m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;

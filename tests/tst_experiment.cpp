@@ -1,0 +1,376 @@
+// A whole experiment: start-up and reset, the two schemes, the key and the
+// parameter boxes with their validation.
+#include "canvas.h"
+#include "form1.h"
+#include "graphs.h"
+#include "keylabel.h"
+#include "lineshape.h"
+#include "readings.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Answers the program's message boxes and remembers what they said.
+class Recorder : public MessageBoxes
+{
+public:
+    QStringList errors;
+    void error(QWidget *, const QString &text) override { errors << text; }
+    bool confirmExit(QWidget *) override { return false; }
+};
+
+QString meters(const Form1 &f)
+{
+    return f.Picture2->accessibleDescription() + " " + f.Picture1->accessibleDescription();
+}
+
+bool tableEmpty(const Form1 &f)
+{
+    for (std::size_t n = 1; n <= 10; ++n)
+        if (f.graphs->lblI[n]->text() != " " || f.s.I_m[n] != 0 || f.s.h_m[n] != 0)
+            return false;
+    return true;
+}
+
+int redPixels(const graphs::Canvas *c)
+{
+    const QImage image = c->image();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == QColor(255, 0, 0);
+    return n;
+}
+
+// Everything the key changes, as one comparable text.
+QString keyState(const Form1 &f)
+{
+    QString out = QString::number(f.s.rabota) + QString::number(f.Line14->X2());
+    for (const QWidget *w : {static_cast<const QWidget *>(f.Frame1), static_cast<const QWidget *>(f.Option1),
+                             static_cast<const QWidget *>(f.Option2)})
+        out += w->isHidden() ? 'h' : 'v';
+    for (const QLineEdit *box : {f.TxtEdc, f.Txtr, f.TxtRv, f.TxtRa, f.TxtRmax})
+        out += box->isEnabled() ? 'e' : 'd';
+    for (std::size_t n = 1; n <= 10; ++n)
+        out += f.graphs->N_S[n]->isHidden() ? 'h' : 'v';
+    return out;
+}
+
+} // namespace
+
+class TestExperiment : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        auto recorder = std::make_unique<Recorder>();
+        boxes = recorder.get();
+        form = std::make_unique<Form1>(std::move(recorder));
+    }
+    void cleanup() { form.reset(); }
+
+    void startUp();
+    void resetRedrawsAtMaximum();
+    void schemesAndKey_data();
+    void schemesAndKey();
+    void keyTwiceRestores();
+    void keyKeepsSliderAndTable();
+    void schemeChangeClearsTable();
+    void validation_data();
+    void validation();
+    void rmaxSetsStepResistance();
+    void realErrorBox();
+    void wholeExperiment();
+
+private:
+    std::unique_ptr<Form1> form;
+    Recorder *boxes = nullptr;
+};
+
+void TestExperiment::startUp()
+{
+    // Scheme 1's handler resets once, then the load handler resets again.
+    QCOMPARE(form->sbrosRuns, 2);
+    // In the first reset the slider moves 0 -> 100 and is recomputed, then the
+    // scheme handler recomputes; the second reset finds it at 100 already.
+    QCOMPARE(form->hscrollRuns, 4);
+    QVERIFY(tableEmpty(*form));
+    QCOMPARE(form->HScroll1->value(), 100);
+    QCOMPARE(form->s.KR, 1.0);
+    QCOMPARE(form->s.dlina, 154.0f);
+    QCOMPARE(form->s.schema, 1);
+    QCOMPARE(meters(*form), QStringLiteral("0.000 12.63"));
+    QCOMPARE(form->Lbldv->text(), QStringLiteral("100"));
+    QVERIFY(!form->graphs->Picture3->isHidden());
+    QVERIFY(form->graphs->Picture4->isHidden());
+    QVERIFY(form->graphs->Picture5->isHidden());
+    QVERIFY(form->graphs->Option3->isChecked());
+    QVERIFY(form->Option1->isChecked());
+    QVERIFY(form->txtK->isHidden());
+    QVERIFY(form->txtB->isHidden());
+    for (std::size_t n = 1; n <= 10; ++n)
+        QVERIFY(form->graphs->N_S[n]->isHidden());
+    QCOMPARE(form->Picture2->y(), 112);
+    QVERIFY(boxes->errors.isEmpty());
+}
+
+void TestExperiment::resetRedrawsAtMaximum()
+{
+    form->Picture2->cls();
+    const int runs = form->hscrollRuns;
+    form->sbros();
+    QCOMPARE(form->hscrollRuns, runs + 1);
+    QCOMPARE(form->Picture2->texts(), QStringList{"0.000"});
+    // The reset hides what was shown.
+    form->txtK->show();
+    form->graphs->N_S[3]->show();
+    form->sbros();
+    QVERIFY(form->txtK->isHidden());
+    QVERIFY(form->graphs->N_S[3]->isHidden());
+}
+
+void TestExperiment::schemesAndKey_data()
+{
+    QTest::addColumn<int>("scheme");
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("closed");
+    QTest::addColumn<int>("ammeterTop");
+    QTest::newRow("scheme 1") << 1 << "0.000 12.63" << "0.105 10.98" << 112;
+    QTest::newRow("scheme 2") << 2 << "0.160 12.00" << "0.236 10.11" << 50;
+}
+
+void TestExperiment::schemesAndKey()
+{
+    QFETCH(int, scheme);
+    QFETCH(int, ammeterTop);
+    if (scheme == 2)
+        form->Option2->click();
+    QCOMPARE(form->s.schema, scheme);
+    QCOMPARE(form->Picture2->y(), ammeterTop);
+    QCOMPARE(form->Picture2->x(), 8);
+    QTEST(meters(*form), "open");
+    form->Lblvkl_Click();
+    QTEST(meters(*form), "closed");
+    form->Lblvkl_Click();
+    QTEST(meters(*form), "open");
+}
+
+void TestExperiment::keyTwiceRestores()
+{
+    const QString before = keyState(*form);
+    QCOMPARE(before, QStringLiteral("0288vvveeeeehhhhhhhhhh"));
+    form->Lblvkl_Click();
+    QCOMPARE(keyState(*form), QStringLiteral("1280hhhdddddvvvvvvvvvv"));
+    QCOMPARE(form->Lblvkl->accessibleDescription(), QStringLiteral("замкнут"));
+    form->Lblvkl_Click();
+    QCOMPARE(keyState(*form), before);
+    // Assistive technology presses the key through its action.
+    QAccessibleInterface *key = QAccessible::queryAccessibleInterface(form->Lblvkl);
+    key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(form->s.rabota, 1);
+}
+
+void TestExperiment::keyKeepsSliderAndTable()
+{
+    form->Lblvkl_Click();
+    form->HScroll1->setValue(40);
+    form->graphs->N_S_Click(2);
+    const QString row = form->graphs->lblU[2]->text();
+    const int sbros = form->sbrosRuns;
+    form->Lblvkl_Click();
+    QCOMPARE(form->HScroll1->value(), 40);
+    QCOMPARE(form->graphs->lblU[2]->text(), row);
+    QVERIFY(redPixels(form->graphs->Picture3) > 0);
+    QCOMPARE(form->sbrosRuns, sbros);
+    QCOMPARE(meters(*form), QStringLiteral("0.000 12.63"));
+}
+
+void TestExperiment::schemeChangeClearsTable()
+{
+    form->Lblvkl_Click();
+    form->HScroll1->setValue(30);
+    form->graphs->N_S_Click(1);
+    form->graphs->N_S_Click(5);
+    form->Lblvkl_Click();
+    form->Option2->click();
+    QVERIFY(tableEmpty(*form));
+    QCOMPARE(redPixels(form->graphs->Picture3), 0);
+    QCOMPARE(form->HScroll1->value(), 100);
+    QCOMPARE(form->s.schema, 2);
+    form->Option1->click();
+    QCOMPARE(form->s.schema, 1);
+    QCOMPARE(form->Picture2->y(), 112);
+}
+
+void TestExperiment::validation_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("typed"); // keystroke by keystroke over the selection, else pasted at once
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("resets");
+    const QStringList none;
+    const QStringList little{"Маловато будет!"}, much{"Многовато будет!"}, danger{"Опасно для жизни!"};
+
+    // Typed: every keystroke resets; a rejected one resets twice.
+    QTest::newRow("E emptied") << "TxtEdc" << "" << true << little << 16.0 << " 16" << 2;
+    QTest::newRow("E 3, 30, 300") << "TxtEdc" << "300" << true << danger << 16.0 << " 16" << 4;
+    QTest::newRow("E 2, 22, 220") << "TxtEdc" << "220" << true << none << 220.0 << "220" << 3;
+    QTest::newRow("E 1") << "TxtEdc" << "1" << true << none << 1.0 << "1" << 1;
+    QTest::newRow("Ra emptied is ideal") << "TxtRa" << "" << true << none << 0.0 << "" << 1;
+    // Pasted.
+    QTest::newRow("E 220.5") << "TxtEdc" << "220.5" << false << danger << 16.0 << " 16" << 2;
+    QTest::newRow("E 0.99") << "TxtEdc" << "0.99" << false << little << 16.0 << " 16" << 2;
+    QTest::newRow("E 12abc") << "TxtEdc" << "12abc" << false << none << 12.0 << "12abc" << 1;
+    QTest::newRow("Rmax 100000") << "TxtRmax" << "100000" << false << none << 100000.0 << "100000" << 1;
+    QTest::newRow("Rmax 100001") << "TxtRmax" << "100001" << false << much << 100.0 << " 100" << 2;
+    QTest::newRow("Rmax 0.5") << "TxtRmax" << "0.5" << false << little << 100.0 << " 100" << 2;
+    QTest::newRow("Rmax 1,5") << "TxtRmax" << "1,5" << false << none << 1.0 << "1,5" << 1;
+    QTest::newRow("Ra 99.9") << "TxtRa" << "99.9" << false << none << 99.9 << "99.9" << 1;
+    QTest::newRow("Ra 100") << "TxtRa" << "100" << false << much << 1.0 << " 1" << 2;
+    QTest::newRow("Ra negative") << "TxtRa" << "-5" << false << little << 1.0 << " 1" << 2;
+    QTest::newRow("Rv 0") << "TxtRv" << "0" << false << little << 200.0 << " 200" << 2;
+    QTest::newRow("r 0") << "Txtr" << "0" << false << little << 20.0 << " 20" << 2;
+    QTest::newRow("r 1e999") << "Txtr" << "1e999" << false << much << 20.0 << " 20" << 2;
+    QTest::newRow("Rv 1e999") << "TxtRv" << "1e999" << false << much << 200.0 << " 200" << 2;
+    QTest::newRow("E 1e999") << "TxtEdc" << "1e999" << false << danger << 16.0 << " 16" << 2;
+    QTest::newRow("r 1e-40") << "Txtr" << "1e-40" << false << none << 1e-40 << "1e-40" << 1;
+    QTest::newRow("Rv 1e307") << "TxtRv" << "1e307" << false << none << 1e307 << "1e307" << 1;
+}
+
+void TestExperiment::validation()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, input);
+    QFETCH(bool, typed);
+    QFETCH(QStringList, messages);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QFETCH(int, resets);
+
+    auto *edit = form->findChild<QLineEdit *>(box);
+    QVERIFY(edit);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    // Something measured and the slider moved: every edit must clear them.
+    form->graphs->N_S_Click(4);
+    form->HScroll1->setValue(20);
+    const int before = form->sbrosRuns;
+
+    if (typed) {
+        edit->setFocus();
+        edit->selectAll();
+        if (input.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(edit, input);
+    } else {
+        edit->setText(input);
+    }
+
+    QCOMPARE(boxes->errors, messages);
+    QCOMPARE(edit->text(), text);
+    const double stored = box == "TxtEdc" ? form->s.Edc
+                          : box == "Txtr" ? form->s.r
+                          : box == "TxtRv" ? form->s.Rv
+                          : box == "TxtRa" ? form->s.Ra
+                                           : form->s.Rmax;
+    QCOMPARE(stored, value);
+    QCOMPARE(form->sbrosRuns - before, resets);
+    QVERIFY(tableEmpty(*form));
+    QCOMPARE(form->HScroll1->value(), 100);
+    for (const QString &shown : {form->Picture1->accessibleDescription(), form->Picture2->accessibleDescription()})
+        QVERIFY(!shown.contains("inf") && !shown.contains("nan") && !shown.isEmpty());
+    for (graphs::Canvas *c : {form->graphs->Picture3, form->graphs->Picture4, form->graphs->Picture5})
+        for (const QString &label : c->texts())
+            QVERIFY(!label.contains("inf") && !label.contains("nan"));
+}
+
+void TestExperiment::rmaxSetsStepResistance()
+{
+    form->TxtRmax->setText("150");
+    QCOMPARE(form->s.KR, 1.5);
+    QCOMPARE(form->s.RR, 150.0f);
+    QCOMPARE(form->Lbldv->text(), QStringLiteral("150"));
+    form->HScroll1->setValue(37);
+    QCOMPARE(form->Lbldv->text(), QStringLiteral("55.5"));
+    form->TxtRmax->setText("250");
+    QCOMPARE(form->s.KR, 2.5);
+}
+
+void TestExperiment::realErrorBox()
+{
+    Form1 real; // real message boxes
+    real.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&real));
+    QString title, text;
+    int buttons = -1;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = int(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    real.TxtEdc->setText("300");
+    QCOMPARE(title, QStringLiteral("Ошибка"));
+    QCOMPARE(text, QStringLiteral("Опасно для жизни!"));
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QCOMPARE(buttons, 1);
+    QCOMPARE(real.TxtEdc->text(), QStringLiteral(" 16"));
+}
+
+void TestExperiment::wholeExperiment()
+{
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QTest::mouseClick(form->Lblvkl, Qt::LeftButton);
+    QCOMPARE(form->s.rabota, 1);
+
+    // Three slider positions: trough clicks step by 10, an arrow click by 1.
+    struct Step { QPoint at; int clicks; int value; };
+    const Step steps[3] = {{{8, 12}, 1, 99}, {{60, 12}, 3, 69}, {{60, 12}, 4, 29}};
+    for (int row = 1; row <= 3; ++row) {
+        const Step &step = steps[row - 1];
+        for (int i = 0; i < step.clicks; ++i)
+            QTest::mouseClick(form->HScroll1, Qt::LeftButton, {}, step.at);
+        QCOMPARE(form->HScroll1->value(), step.value);
+        QTest::mouseClick(form->graphs->N_S[std::size_t(row)], Qt::LeftButton);
+        const circuit::Readings expected = circuit::meterReadings(16, 20, 5, 75, float(step.value), 1, 1);
+        QCOMPARE(form->graphs->lblI[std::size_t(row)]->text(), QString::number(expected.I, 'f', 3));
+        QCOMPARE(form->graphs->lblU[std::size_t(row)]->text(), QString::number(expected.U, 'f', 2));
+    }
+    QCOMPARE(form->graphs->recordedRows(), 3);
+    QVERIFY(redPixels(form->graphs->Picture3) >= 3 * 13);
+
+    QTest::mouseClick(form->Lblvkl, Qt::LeftButton);
+    QCOMPARE(form->graphs->recordedRows(), 3);
+    form->TxtRmax->setFocus();
+    form->TxtRmax->selectAll();
+    QTest::keyClicks(form->TxtRmax, "50");
+    QVERIFY(boxes->errors.isEmpty());
+    QVERIFY(tableEmpty(*form));
+    QCOMPARE(redPixels(form->graphs->Picture3), 0);
+    QCOMPARE(form->HScroll1->value(), 100);
+    QCOMPARE(form->Lbldv->text(), QStringLiteral("50"));
+    QCOMPARE(form->s.schema, 1);
+}
+
+QTEST_MAIN(TestExperiment)
+#include "tst_experiment.moc"
