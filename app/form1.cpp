@@ -245,6 +245,7 @@ void Form1::buildFitAndMenus()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(0);
+    Timer1->setTimerType(Qt::PreciseTimer); // ten seconds mean ten seconds
 
     auto addItem = [this](QMenu *menu, const char *name, const QString &caption) {
         QAction *action = menu->addAction(caption);

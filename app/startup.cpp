@@ -91,11 +91,8 @@ void Form1::Form_Resize()
     for (graphs::Canvas *canvas : canvases)
         if (scaleWidth() - canvas->x() - GraphMargin < 1 || scaleHeight() - canvas->y() - GraphMargin < 1)
             return;
-    for (graphs::Canvas *canvas : canvases) {
+    for (graphs::Canvas *canvas : canvases)
         canvas->resize(static_cast<int>(static_cast<float>(scaleWidth()) - canvas->x() - GraphMargin),
-                       canvas->height());
-        canvas->resize(canvas->width(),
                        static_cast<int>(static_cast<float>(scaleHeight()) - canvas->y() - GraphMargin));
-    }
     graphs->redrawWithRows();
 }
