@@ -7,21 +7,6 @@
 
 namespace circuit {
 
-namespace {
-
-template <class T>
-struct Powers {
-    T Pv, Po;
-    bool finite() const { return std::isfinite(Pv) && std::isfinite(Po); }
-    Powers<double> toDouble() const
-    {
-        return {detail::finiteOrHeld(static_cast<double>(Pv)),
-                detail::finiteOrHeld(static_cast<double>(Po))};
-    }
-};
-
-} // namespace
-
 MeasuredRow measuredRow(double I, double U, float RR, double Edc, double Ra, double Rv,
                         int schema)
 {
@@ -29,26 +14,20 @@ MeasuredRow measuredRow(double I, double U, float RR, double Edc, double Ra, dou
     // In scheme 1 the rheostat carries the ammeter's current and the source
     // also feeds the voltmeter; in scheme 2 the ammeter carries the source
     // current and the rheostat only its share beside the voltmeter.
-    const Powers<double> p = detail::evaluateFinite([&](auto one) {
+    const auto [Pv, Po] = detail::evaluateFinite([&](auto one) {
         using T = decltype(one);
         const T i = I, R = static_cast<double>(RR), e = Edc, ra = Ra, rv = Rv;
-        Powers<T> out{};
-        if (scheme1) {
-            out.Pv = i * i * R;
-            out.Po = (1 + (ra + R) / rv) * (i * e);
-        } else {
-            const T rheostatCurrent = rv * i / (rv + R);
-            out.Pv = rheostatCurrent * rheostatCurrent * R;
-            out.Po = i * e;
-        }
-        return out;
+        if (scheme1)
+            return std::pair<T, T>{i * i * R, (1 + (ra + R) / rv) * (i * e)};
+        const T rheostatCurrent = rv * i / (rv + R);
+        return std::pair<T, T>{rheostatCurrent * rheostatCurrent * R, i * e};
     });
 
     MeasuredRow row{};
     row.I = toSingle(I);
     row.U = toSingle(U);
-    row.Pv = toSingle(p.Pv);
-    row.Po = toSingle(p.Po);
+    row.Pv = toSingle(Pv);
+    row.Po = toSingle(Po);
     // A full power of 0 leaves the efficiency undefined; it is shown as 0.
     const float h = row.Po == 0.0f ? 0.0f : row.Pv / row.Po;
     row.h = std::isfinite(h) ? h : 0.0f;

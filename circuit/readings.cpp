@@ -26,46 +26,32 @@ float arrowPosition(int scrollLeft, int R_st, int R_dv, std::int16_t X)
     return static_cast<float>(scrollLeft + R_st + R_dv / 2.0 + X);
 }
 
-namespace {
-
-template <class T>
-struct ReadingsIn {
-    T I, U;
-    bool finite() const { return std::isfinite(I) && std::isfinite(U); }
-    Readings toDouble() const
-    {
-        return {detail::finiteOrHeld(static_cast<double>(I)),
-                detail::finiteOrHeld(static_cast<double>(U))};
-    }
-};
-
-} // namespace
-
 Readings meterReadings(double Edc, double r, double Ra, double Rv, float RR, int rabota,
                        int schema)
 {
     const bool closed = rabota == 1;
     const bool scheme1 = schema == 1;
-    return detail::evaluateFinite([&](auto one) {
+    const auto [I, U] = detail::evaluateFinite([&](auto one) {
         using T = decltype(one);
         const T E = Edc, R = static_cast<double>(RR);
         const T ra = Ra, rv = Rv, ri = r;
-        ReadingsIn<T> out{};
+        T i, u;
         if (closed && scheme1) {
-            out.I = E * rv / (rv * (R + ra) + ri * (R + rv + ra));
-            out.U = (R + ra) * out.I;
+            i = E * rv / (rv * (R + ra) + ri * (R + rv + ra));
+            u = (R + ra) * i;
         } else if (closed) {
-            out.I = E / (ri + ra + R * rv / (R + rv));
-            out.U = R * rv * out.I / (R + rv);
+            i = E / (ri + ra + R * rv / (R + rv));
+            u = R * rv * i / (R + rv);
         } else if (scheme1) {
-            out.I = 0;
-            out.U = E * rv / (rv + ri);
+            i = 0;
+            u = E * rv / (rv + ri);
         } else {
-            out.I = E / (ra + rv + ri);
-            out.U = rv * out.I;
+            i = E / (ra + rv + ri);
+            u = rv * i;
         }
-        return out;
+        return std::pair<T, T>{i, u};
     });
+    return {I, U};
 }
 
 float toSingle(double value)

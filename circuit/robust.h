@@ -3,6 +3,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <utility>
 
 namespace circuit::detail {
 
@@ -20,15 +21,18 @@ inline double finiteOrHeld(double v)
 // Runs `formula` in double precision, as written. Only when that overflows
 // somewhere on the way (extreme parameters typed in exponent form) is it run
 // again in long double, whose wider exponent range holds the intermediate
-// products, and the result is brought back into the finite doubles.
-// `formula` takes one argument of the type to compute in.
+// products, and the results are brought back into the finite doubles.
+// `formula` takes one argument of the type to compute in and returns a pair
+// of values of that type.
 template <class Formula>
-auto evaluateFinite(Formula formula)
+std::pair<double, double> evaluateFinite(Formula formula)
 {
-    const auto exact = formula(1.0);
-    if (exact.finite())
-        return exact.toDouble();
-    return formula(1.0L).toDouble();
+    const std::pair<double, double> exact = formula(1.0);
+    if (std::isfinite(exact.first) && std::isfinite(exact.second))
+        return exact;
+    const std::pair<long double, long double> wide = formula(1.0L);
+    return {finiteOrHeld(static_cast<double>(wide.first)),
+            finiteOrHeld(static_cast<double>(wide.second))};
 }
 
 } // namespace circuit::detail

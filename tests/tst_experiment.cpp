@@ -6,6 +6,7 @@
 #include "keylabel.h"
 #include "lineshape.h"
 #include "readings.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,15 +21,6 @@
 
 namespace {
 
-// Answers the program's message boxes and remembers what they said.
-class Recorder : public MessageBoxes
-{
-public:
-    QStringList errors;
-    void error(QWidget *, const QString &text) override { errors << text; }
-    bool confirmExit(QWidget *) override { return false; }
-};
-
 QString meters(const Form1 &f)
 {
     return f.Picture2->accessibleDescription() + " " + f.Picture1->accessibleDescription();
@@ -40,16 +32,6 @@ bool tableEmpty(const Form1 &f)
         if (f.graphs->lblI[n]->text() != " " || f.s.I_m[n] != 0 || f.s.h_m[n] != 0)
             return false;
     return true;
-}
-
-int redPixels(const graphs::Canvas *c)
-{
-    const QImage image = c->image();
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) == QColor(255, 0, 0);
-    return n;
 }
 
 // Everything the key changes, as one comparable text.
@@ -191,7 +173,7 @@ void TestExperiment::keyKeepsSliderAndTable()
     form->Lblvkl_Click();
     QCOMPARE(form->HScroll1->value(), 40);
     QCOMPARE(form->graphs->lblU[2]->text(), row);
-    QVERIFY(redPixels(form->graphs->Picture3) > 0);
+    QVERIFY(redPixels(form->graphs->Picture3->image()) > 0);
     QCOMPARE(form->sbrosRuns, sbros);
     QCOMPARE(meters(*form), QStringLiteral("0.000 12.63"));
 }
@@ -205,7 +187,7 @@ void TestExperiment::schemeChangeClearsTable()
     form->Lblvkl_Click();
     form->Option2->click();
     QVERIFY(tableEmpty(*form));
-    QCOMPARE(redPixels(form->graphs->Picture3), 0);
+    QCOMPARE(redPixels(form->graphs->Picture3->image()), 0);
     QCOMPARE(form->HScroll1->value(), 100);
     QCOMPARE(form->s.schema, 2);
     form->Option1->click();
@@ -357,7 +339,7 @@ void TestExperiment::wholeExperiment()
         QCOMPARE(form->graphs->lblU[std::size_t(row)]->text(), QString::number(expected.U, 'f', 2));
     }
     QCOMPARE(form->graphs->recordedRows(), 3);
-    QVERIFY(redPixels(form->graphs->Picture3) >= 3 * 13);
+    QVERIFY(redPixels(form->graphs->Picture3->image()) >= 3 * 13);
 
     QTest::mouseClick(form->Lblvkl, Qt::LeftButton);
     QCOMPARE(form->graphs->recordedRows(), 3);
@@ -366,7 +348,7 @@ void TestExperiment::wholeExperiment()
     QTest::keyClicks(form->TxtRmax, "50");
     QVERIFY(boxes->errors.isEmpty());
     QVERIFY(tableEmpty(*form));
-    QCOMPARE(redPixels(form->graphs->Picture3), 0);
+    QCOMPARE(redPixels(form->graphs->Picture3->image()), 0);
     QCOMPARE(form->HScroll1->value(), 100);
     QCOMPARE(form->Lbldv->text(), QStringLiteral("50"));
     QCOMPARE(form->s.schema, 1);

@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "graphs.h"
 #include "state.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -29,15 +30,6 @@ bool near(const QImage &image, double x, double y, const QColor &c, int radius =
                 return true;
         }
     return false;
-}
-
-int count(const QImage &image, const QColor &c)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) == c;
-    return n;
 }
 
 QStringList everyOther(const QStringList &texts, int first)
@@ -198,10 +190,10 @@ void TestGraphs::axesPixels()
     record(1, 0.4, 8.0, 50.0f, 2);
     const QImage dot = g->Picture3->image();
     QVERIFY(near(dot, 0.5 * w, 0.5 * h, Red));
-    const int reds = count(dot, Red);
+    const int reds = countColour(dot, Red);
     QVERIFY2(reds >= 13 && reds <= 25, qPrintable(QString::number(reds)));
-    QVERIFY(count(g->Picture4->image(), Red) >= 2 * 13);
-    QVERIFY(count(g->Picture5->image(), Red) >= 13);
+    QVERIFY(countColour(g->Picture4->image(), Red) >= 2 * 13);
+    QVERIFY(countColour(g->Picture5->image(), Red) >= 13);
 }
 
 void TestGraphs::redrawIsIdempotent()
@@ -213,7 +205,7 @@ void TestGraphs::redrawIsIdempotent()
     QCOMPARE(g->Picture3->image(), first[0]);
     QCOMPARE(g->Picture4->image(), first[1]);
     QCOMPARE(g->Picture5->image(), first[2]);
-    QCOMPARE(count(first[0], Red), 0);
+    QCOMPARE(countColour(first[0], Red), 0);
 }
 
 void TestGraphs::scaleOutOfSingleRange_data()
@@ -237,7 +229,7 @@ void TestGraphs::scaleOutOfSingleRange()
     QCOMPARE(blank, powersBlank);
     if (blank) {
         const QImage image = g->Picture4->image();
-        QCOMPARE(count(image, g->Picture4->backColor()), image.width() * image.height());
+        QCOMPARE(countColour(image, g->Picture4->backColor()), image.width() * image.height());
     }
     for (Canvas *c : {g->Picture3, g->Picture4, g->Picture5})
         for (const QString &text : c->texts())
@@ -287,11 +279,11 @@ void TestGraphs::rowsOutOfOrderAndAgain()
     QCOMPARE(g->recordedRows(), 2);
     QCOMPARE(g->Picture3->accessibleDescription(), QStringLiteral("Точек измерений: 2"));
     // Pressing 7 again overwrites its row and adds a dot; the old dot stays.
-    const int before = count(g->Picture3->image(), Red);
+    const int before = countColour(g->Picture3->image(), Red);
     record(7, 0.3, 10.0, 30.0f, 1);
     QCOMPARE(g->lblI[7]->text(), QStringLiteral("0.300"));
     QCOMPARE(s.I_m[7], 0.3f);
-    QVERIFY(count(g->Picture3->image(), Red) > before);
+    QVERIFY(countColour(g->Picture3->image(), Red) > before);
 }
 
 void TestGraphs::ochistkaEmptiesEverything()
@@ -308,7 +300,7 @@ void TestGraphs::ochistkaEmptiesEverything()
     }
     QCOMPARE(blanks, 50);
     QCOMPARE(g->lblKPD[0]->text(), QStringLiteral("\u03b7, %"));
-    QCOMPARE(count(g->Picture4->image(), Red), 0);
+    QCOMPARE(countColour(g->Picture4->image(), Red), 0);
     QCOMPARE(g->Picture5->accessibleDescription(), QStringLiteral("Точек измерений: 0"));
 }
 
@@ -379,11 +371,11 @@ void TestGraphs::hiddenCanvasKeepsDrawing()
     g->Option5_Click();
     record(5, 0.4, 8.0, 50.0f, 1);
     g->Option4_Click();
-    QVERIFY(count(g->Picture5->image(), Red) > 0);
+    QVERIFY(countColour(g->Picture5->image(), Red) > 0);
     g->Option5_Click();
     QVERIFY(QTest::qWaitForWindowExposed(surface));
     const QImage onScreen = g->Picture5->grab().toImage();
-    QVERIFY(count(onScreen, Red) > 0);
+    QVERIFY(countColour(onScreen, Red) > 0);
 }
 
 QTEST_MAIN(TestGraphs)

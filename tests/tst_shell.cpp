@@ -2,6 +2,7 @@
 #include "canvas.h"
 #include "form1.h"
 #include "graphs.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,28 +15,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-class Recorder : public MessageBoxes
-{
-public:
-    int exitAsked = 0;
-    bool answer = false;
-    void error(QWidget *, const QString &) override {}
-    bool confirmExit(QWidget *) override
-    {
-        ++exitAsked;
-        return answer;
-    }
-};
-
-int redPixels(const QImage &image)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) == QColor(255, 0, 0);
-    return n;
-}
 
 double cpuSeconds()
 {
@@ -61,7 +40,7 @@ private slots:
     }
     void cleanup()
     {
-        boxes->answer = true;
+        boxes->exitAnswer = true;
         form.reset();
     }
 

@@ -1,0 +1,39 @@
+// What several window tests share: an answerer for the message boxes and
+// pixel counting on canvas images.
+#pragma once
+
+#include "messageboxes.h"
+
+#include <QColor>
+#include <QImage>
+#include <QStringList>
+
+// Answers the program's message boxes and remembers what they said.
+class Recorder : public MessageBoxes
+{
+public:
+    QStringList errors;
+    int exitAsked = 0;
+    bool exitAnswer = false;
+
+    void error(QWidget *, const QString &text) override { errors << text; }
+    bool confirmExit(QWidget *) override
+    {
+        ++exitAsked;
+        return exitAnswer;
+    }
+};
+
+inline int countColour(const QImage &image, const QColor &c)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == c;
+    return n;
+}
+
+inline int redPixels(const QImage &image)
+{
+    return countColour(image, QColor(255, 0, 0));
+}
