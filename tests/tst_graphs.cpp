@@ -73,6 +73,7 @@ private slots:
     void graphChoice();
     void copyTable();
     void hiddenCanvasKeepsDrawing();
+    void followsDevicePixelRatio();
 
 private:
     QWidget *surface = nullptr;
@@ -162,9 +163,11 @@ void TestGraphs::extremeCurrentLabels()
 
 void TestGraphs::axesPixels()
 {
+    // In device pixels, so that it holds on a screen of any pixel density.
     const QImage u = g->Picture3->image();
     const int w = u.width(), h = u.height();
-    QCOMPARE(QSize(w, h), QSize(249, 229));
+    const qreal dpr = u.devicePixelRatio();
+    QCOMPARE(QSize(w, h), (QSizeF(249, 229) * dpr).toSize());
     for (int y = 40; y < h - 5; y += 37)
         QCOMPARE(u.pixelColor(0, y), Black); // vertical axis on the left edge
     for (int x = 60; x < w - 5; x += 31)
@@ -191,9 +194,10 @@ void TestGraphs::axesPixels()
     const QImage dot = g->Picture3->image();
     QVERIFY(near(dot, 0.5 * w, 0.5 * h, Red));
     const int reds = countColour(dot, Red);
-    QVERIFY2(reds >= 13 && reds <= 25, qPrintable(QString::number(reds)));
-    QVERIFY(countColour(g->Picture4->image(), Red) >= 2 * 13);
-    QVERIFY(countColour(g->Picture5->image(), Red) >= 13);
+    const int least = qRound(13 * dpr * dpr), most = qRound(25 * dpr * dpr);
+    QVERIFY2(reds >= least && reds <= most, qPrintable(QString::number(reds)));
+    QVERIFY(countColour(g->Picture4->image(), Red) >= 2 * least);
+    QVERIFY(countColour(g->Picture5->image(), Red) >= least);
 }
 
 void TestGraphs::redrawIsIdempotent()
@@ -376,6 +380,25 @@ void TestGraphs::hiddenCanvasKeepsDrawing()
     QVERIFY(QTest::qWaitForWindowExposed(surface));
     const QImage onScreen = g->Picture5->grab().toImage();
     QVERIFY(countColour(onScreen, Red) > 0);
+}
+
+void TestGraphs::followsDevicePixelRatio()
+{
+    // Run with QT_SCALE_FACTOR=2 too: the drawing is kept at the screen's
+    // ratio, so a 1-pixel grid line is 2 device pixels wide and stays sharp.
+    surface->show();
+    QVERIFY(QTest::qWaitForWindowExposed(surface));
+    g->ochistka();
+    const qreal dpr = g->Picture3->devicePixelRatioF();
+    const QImage image = g->Picture3->image();
+    QCOMPARE(image.devicePixelRatio(), dpr);
+    QCOMPARE(image.size(), (QSizeF(249, 229) * dpr).toSize());
+    // The grid line at division 5 of the current axis, across one row.
+    const int y = qRound(0.35 * image.height());
+    int greens = 0;
+    for (int x = int(0.45 * image.width()); x < int(0.55 * image.width()); ++x)
+        greens += image.pixelColor(x, y) == Green;
+    QCOMPARE(greens, qRound(dpr));
 }
 
 QTEST_MAIN(TestGraphs)
