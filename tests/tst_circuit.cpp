@@ -1,6 +1,5 @@
 // The circuit core: rheostat, meter readings, table rows, parameter bounds
 // and the line fit, without a window.
-#include "bounds.h"
 #include "fit.h"
 #include "measurement.h"
 #include "numtext.h"
@@ -16,7 +15,6 @@ using namespace circuit;
 namespace {
 
 QString fmt(double v, const char *pattern) { return QString::fromStdString(formatPattern(v, pattern, ".")); }
-QString fmtSingle(float v, const char *pattern) { return QString::fromStdString(formatSingle(v, pattern, ".")); }
 
 // The default circuit: 16 V, 20 ohm inside, voltmeter 75 ohm, ammeter 5 ohm.
 Readings defaults(float RR, int rabota, int schema) { return meterReadings(16, 20, 5, 75, RR, rabota, schema); }
@@ -29,18 +27,11 @@ class TestCircuit : public QObject
 private slots:
     void meters_data();
     void meters();
-    void openKeyIgnoresTheSlider();
     void extremeParametersStayFinite_data();
     void extremeParametersStayFinite();
     void rheostat_data();
     void rheostat();
-    void tableRow_data();
-    void tableRow();
     void rowWithoutFullPower();
-    void bounds_data();
-    void bounds();
-    void fitOnALine();
-    void fitCountsEmptyRows();
     void fitMatchesDoublePrecision();
     void fitUndefined();
 };
@@ -73,19 +64,6 @@ void TestCircuit::meters()
     const Readings r = defaults(RR, rabota, schema);
     QTEST(fmt(r.I, "#0.000"), "ammeter");
     QTEST(fmt(r.U, "#0.00"), "voltmeter");
-}
-
-void TestCircuit::openKeyIgnoresTheSlider()
-{
-    for (int schema : {1, 2}) {
-        const Readings at0 = defaults(0, 0, schema);
-        for (float RR : {1.0f, 37.5f, 100.0f}) {
-            const Readings r = defaults(RR, 0, schema);
-            QCOMPARE(r.I, at0.I);
-            QCOMPARE(r.U, at0.U);
-        }
-    }
-    QCOMPARE(defaults(0, 1, 2).I, 16.0 / 25.0); // slider at 0 in scheme 2: E / (r + Ra)
 }
 
 void TestCircuit::extremeParametersStayFinite_data()
@@ -145,38 +123,6 @@ void TestCircuit::rheostat()
     QTEST(QString::fromStdString(generalSingle(RR, ".")), "label");
 }
 
-void TestCircuit::tableRow_data()
-{
-    QTest::addColumn<int>("schema");
-    QTest::addColumn<double>("I");
-    QTest::addColumn<double>("U");
-    QTest::addColumn<float>("RR");
-    QTest::addColumn<QStringList>("shown"); // I, U, Po, Pv, h as the table shows them
-    QTest::newRow("scheme 1") << 1 << 0.1 << 14.0 << 100.0f
-                              << QStringList{"0.100", "14.00", "3.84", "1.00", "0.26"};
-    QTest::newRow("scheme 2") << 2 << 0.1 << 14.0 << 100.0f
-                              << QStringList{"0.100", "14.00", "1.60", "0.18", "0.11"};
-    QTest::newRow("slider at 0, scheme 1") << 1 << 0.608 << 3.04 << 0.0f
-                                           << QStringList{"0.608", "3.04", "10.38", "0.00", "0.00"};
-    QTest::newRow("slider at 0, scheme 2") << 2 << 0.64 << 0.0 << 0.0f
-                                           << QStringList{"0.640", "0.00", "10.24", "0.00", "0.00"};
-}
-
-void TestCircuit::tableRow()
-{
-    QFETCH(int, schema);
-    QFETCH(double, I);
-    QFETCH(double, U);
-    QFETCH(float, RR);
-    QFETCH(QStringList, shown);
-    const MeasuredRow row = measuredRow(I, U, RR, 16, 5, 75, schema);
-    QCOMPARE(QStringList({fmt(I, "#0.000"), fmt(U, "##0.00"), fmtSingle(row.Po, "##0.00"),
-                          fmtSingle(row.Pv, "##0.00"), fmtSingle(row.h, "##0.00")}),
-             shown);
-    QCOMPARE(row.I, static_cast<float>(I));
-    QCOMPARE(row.h, row.Po == 0 ? 0.0f : row.Pv / row.Po);
-}
-
 void TestCircuit::rowWithoutFullPower()
 {
     // Ra + RR = -Rv makes the full power 0 in scheme 1: efficiency 0, not NaN.
@@ -187,75 +133,6 @@ void TestCircuit::rowWithoutFullPower()
     const MeasuredRow huge = measuredRow(1e200, 1e200, 0.0f, 220, 0, 1e-300, 2);
     QCOMPARE(huge.I, FLT_MAX);
     QVERIFY(std::isfinite(huge.Pv) && std::isfinite(huge.Po) && std::isfinite(huge.h));
-}
-
-void TestCircuit::bounds_data()
-{
-    QTest::addColumn<int>("parameter");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("message"); // empty: accepted
-    QTest::addColumn<double>("reset");
-    const int Edc = int(Parameter::Edc), r = int(Parameter::r), Rv = int(Parameter::Rv),
-              Ra = int(Parameter::Ra), Rmax = int(Parameter::Rmax);
-    const double inf = qInf();
-    QTest::newRow("E 1") << Edc << 1.0 << "" << 0.0;
-    QTest::newRow("E 220") << Edc << 220.0 << "" << 0.0;
-    QTest::newRow("E 0.99") << Edc << 0.99 << "Маловато будет!" << 16.0;
-    QTest::newRow("E 220.5") << Edc << 220.5 << "Опасно для жизни!" << 16.0;
-    QTest::newRow("E infinite") << Edc << inf << "Опасно для жизни!" << 16.0;
-    QTest::newRow("r 0") << r << 0.0 << "Маловато будет!" << 20.0;
-    QTest::newRow("r tiny") << r << 1e-300 << "" << 0.0;
-    QTest::newRow("r infinite") << r << inf << "Многовато будет!" << 20.0;
-    QTest::newRow("Rv 0") << Rv << 0.0 << "Маловато будет!" << 200.0;
-    QTest::newRow("Rv infinite") << Rv << inf << "Многовато будет!" << 200.0;
-    QTest::newRow("Ra 99.9") << Ra << 99.9 << "" << 0.0;
-    QTest::newRow("Ra 0, ideal") << Ra << 0.0 << "" << 0.0;
-    QTest::newRow("Ra 100") << Ra << 100.0 << "Многовато будет!" << 1.0;
-    QTest::newRow("Ra negative") << Ra << -5.0 << "Маловато будет!" << 1.0;
-    QTest::newRow("Rmax 100000") << Rmax << 100000.0 << "" << 0.0;
-    QTest::newRow("Rmax 100001") << Rmax << 100001.0 << "Многовато будет!" << 100.0;
-    QTest::newRow("Rmax 0.5") << Rmax << 0.5 << "Маловато будет!" << 100.0;
-    QTest::newRow("Rmax infinite") << Rmax << inf << "Многовато будет!" << 100.0;
-}
-
-void TestCircuit::bounds()
-{
-    QFETCH(int, parameter);
-    QFETCH(double, value);
-    QFETCH(QString, message);
-    QFETCH(double, reset);
-    const Verdict v = checkParameter(Parameter(parameter), value);
-    QCOMPARE(v.accepted, message.isEmpty());
-    if (!v.accepted) {
-        QCOMPARE(QString::fromUtf8(v.message), message);
-        QCOMPARE(v.resetValue, reset);
-    }
-}
-
-void TestCircuit::fitOnALine()
-{
-    std::array<float, 11> I{}, U{};
-    for (int n = 1; n <= 10; ++n) {
-        I[n] = 0.05f * n;
-        U[n] = 16.0f - 20.0f * I[n];
-    }
-    const LineFit f = fitLine(I, U);
-    QVERIFY(f.defined);
-    QCOMPARE(fmtSingle(f.KK, "##00.0000"), QStringLiteral("-20.0000"));
-    QCOMPARE(fmtSingle(f.KB, "##00.0000"), QStringLiteral("16.0000"));
-}
-
-void TestCircuit::fitCountsEmptyRows()
-{
-    std::array<float, 11> I{}, U{};
-    for (int n = 1; n <= 3; ++n) {
-        I[n] = 0.1f * n;
-        U[n] = 16.0f - 20.0f * I[n];
-    }
-    const LineFit f = fitLine(I, U);
-    QVERIFY(f.defined);
-    QVERIFY(std::fabs(f.KK + 20) > 1);
-    QVERIFY(std::fabs(f.KB - 16) > 1);
 }
 
 void TestCircuit::fitMatchesDoublePrecision()
