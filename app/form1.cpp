@@ -301,6 +301,13 @@ void Form1::connectHandlers()
     connect(TxtRmax, &QLineEdit::textChanged, this, &Form1::TxtRmax_Change);
     connect(graphs->Picture3, &graphs::Canvas::clicked, this, &Form1::Picture3_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(mnuFileSpravka1, &QAction::triggered, this, &Form1::mnuFileSpravka1_Click);
+    connect(mnuFileSpravka2, &QAction::triggered, this, &Form1::mnuFileSpravka2_Click);
+    connect(mnuFilesHistory, &QAction::triggered, this, &Form1::mnuFilesHistory_Click);
+    connect(mnuHelpInstruction, &QAction::triggered, this, &Form1::mnuHelpInstruction_Click);
+    connect(mnuHelpUprav, &QAction::triggered, this, &Form1::mnuHelpUprav_Click);
+    connect(mnuHelpAvtors, &QAction::triggered, this, &Form1::mnuHelpAvtors_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &Form1::mnuHelpAbout_Click);
     surface->installEventFilter(this);
 
     // Ctrl+C copies the table for a spreadsheet, unless a box has a

@@ -15,6 +15,9 @@
 namespace circuit {
 enum class Parameter;
 }
+namespace info {
+class DocumentOpener;
+}
 
 class QAction;
 class QEventLoop;
@@ -114,6 +117,23 @@ public:
     // How often the reset and the slider handler have run (diagnostics).
     int sbrosRuns = 0;
     int hscrollRuns = 0;
+
+    // Help menus: the documents, the About box and the Authors window.
+    void mnuFileSpravka1_Click();
+    void mnuFileSpravka2_Click();
+    void mnuFilesHistory_Click();
+    void mnuHelpInstruction_Click();
+    void mnuHelpUprav_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpAvtors_Click();
+    // Opens the documents; without one set, the desktop's applications do.
+    void setDocumentOpener(std::shared_ptr<info::DocumentOpener> opener);
+    info::DocumentOpener &documentOpener();
+    // The Authors window while it exists; it deletes itself when closed.
+    QPointer<Form2> Form2Window;
+
+private:
+    std::shared_ptr<info::DocumentOpener> m_documentOpener;
 
 protected:
     // Closing the window asks first.

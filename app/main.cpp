@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "pictures.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -9,6 +10,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dcsim"));
+    // Every window of the program carries the circuit pictogram.
+    QApplication::setWindowIcon(info::windowIcon());
 
     // The program speaks Russian whatever the desktop's language, down to
     // the buttons of its message boxes and the boxes' context menus.

@@ -18,3 +18,12 @@ bool MessageBoxes::confirmExit(QWidget *parent)
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
+
+void MessageBoxes::about(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("О ПРОГРАММЕ"), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("aboutBox"));
+    // Shown as written, even where a line might look like markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}

@@ -15,4 +15,7 @@ public:
     // "Вы абсолютно уверены?" titled "На Выход", Yes (the default) or No;
     // true for Yes.
     virtual bool confirmExit(QWidget *parent);
+    // `text` titled "О ПРОГРАММЕ", one OK button and no icon; returns when
+    // it is closed.
+    virtual void about(QWidget *parent, const QString &text);
 };

@@ -14,4 +14,8 @@ public:
 
     QLabel *Image1 = nullptr;
     QLabel *Label1 = nullptr;
+
+    // Gives Label1 and the window the room that Label1's present text needs
+    // in the desktop's font; they never shrink below their designed sizes.
+    void fitLabel1();
 };

@@ -1,0 +1,80 @@
+// The help menus: the documents beside the program, the About box and the
+// Authors window.
+#include "form1.h"
+
+#include "abouttext.h"
+#include "documentopener.h"
+#include "form2.h"
+#include "messageboxes.h"
+#include "placement.h"
+
+#include <QLabel>
+
+void Form1::setDocumentOpener(std::shared_ptr<info::DocumentOpener> opener)
+{
+    m_documentOpener = std::move(opener);
+}
+
+info::DocumentOpener &Form1::documentOpener()
+{
+    if (!m_documentOpener)
+        m_documentOpener = std::make_shared<info::DocumentOpener>();
+    return *m_documentOpener;
+}
+
+// The four documents: a missing file or one no application takes shows
+// nothing, and the window stays as it was.
+void Form1::mnuFileSpravka1_Click()
+{
+    documentOpener().openDocument(QStringLiteral("spravka1.pdf"));
+}
+
+void Form1::mnuFileSpravka2_Click()
+{
+    documentOpener().openDocument(QStringLiteral("spravka2.pdf"));
+}
+
+void Form1::mnuFilesHistory_Click()
+{
+    documentOpener().openDocument(QStringLiteral("history.pdf"));
+}
+
+void Form1::mnuHelpUprav_Click()
+{
+    documentOpener().openDocument(QStringLiteral("uprav.pdf"));
+}
+
+void Form1::mnuHelpInstruction_Click()
+{
+    // An editor that cannot be started is the one failure worth a word;
+    // the window goes on as before.
+    if (documentOpener().openText(QStringLiteral("instruction.txt")) ==
+        info::DocumentOpener::Result::Failed)
+        m_boxes->error(this, QStringLiteral("Не удалось запустить текстовый редактор."));
+}
+
+void Form1::mnuHelpAbout_Click()
+{
+    m_boxes->about(this, info::aboutText());
+}
+
+void Form1::mnuHelpAvtors_Click()
+{
+    // A closed Authors window deletes itself; a hidden one is on its way.
+    if (!Form2Window || !Form2Window->isVisible())
+        Form2Window = new Form2(); // no owner: it stays apart from Form1
+    Form2 *form = Form2Window;
+    form->Label1->setText(info::authorsText());
+    form->fitLabel1();
+
+    // Outer sizes: before its first showing the window has no frame yet,
+    // so it is taken to get the frame that Form1 has.
+    QSize outer = form->frameGeometry().size();
+    if (!form->isVisible())
+        outer = form->size() + (frameGeometry().size() - size());
+    form->move(info::centredOn(frameGeometry(), outer));
+
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
