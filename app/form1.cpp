@@ -3,6 +3,7 @@
 
 #include "canvas.h"
 #include "controls.h"
+#include "form2.h"
 #include "graphs.h"
 #include "keylabel.h"
 #include "lineshape.h"
@@ -10,6 +11,7 @@
 #include "rheostatstyle.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -115,7 +117,10 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    delete Form2Window.data(); // the Authors window has no owner
+}
 
 int Form1::scaleWidth() const
 {
@@ -210,6 +215,7 @@ void Form1::buildParameterPanel()
     // Only a release of the dragged thumb, clicks and changes from code count.
     HScroll1->setTracking(false);
     HScroll1->setFocusPolicy(Qt::StrongFocus); // arrow keys move the rheostat
+    HScroll1->setInvertedControls(false);      // Right, Up and Page Up add resistance
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setAccessibleName(QStringLiteral("Реостат"));
 
@@ -230,6 +236,11 @@ void Form1::buildParameterPanel()
     Option2->setGeometry(448, 43, 65, 25);
     Option2->setFont(timesNewRoman(9.75));
     nameControl(Option2, QStringLiteral("Option2"), QStringLiteral("Вольтметр параллельно реостату"));
+    // One group of two; an explicit group lets Tab always reach the selected one.
+    auto *schemes = new QButtonGroup(this);
+    schemes->setObjectName(QStringLiteral("schemeChoice"));
+    schemes->addButton(Option1);
+    schemes->addButton(Option2);
 }
 
 void Form1::buildFitAndMenus()

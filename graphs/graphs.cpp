@@ -7,6 +7,7 @@
 #include "state.h"
 #include "texts.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -108,27 +109,27 @@ void Graphs::buildTable(QWidget *surface)
 
 void Graphs::buildGraphs(QWidget *surface)
 {
-    struct Spec {
+    struct Graph {
         Canvas **canvas;
         const char *name;
         QRect geometry;
         const char *accessibleName;
     };
-    const Spec specs[3] = {
+    const Graph graphsToMake[3] = {
         {&Picture3, "Picture3", {288, 200, 57, 233}, "График U(I)"},
         {&Picture4, "Picture4", {368, 200, 49, 233}, "График Pв(I), Po(I)"},
         {&Picture5, "Picture5", {456, 200, 65, 233}, "График h(I)"},
     };
     const QPalette system = surface->palette();
-    for (const Spec &spec : specs) {
+    for (const Graph &graph : graphsToMake) {
         auto *canvas = new Canvas(surface);
-        canvas->setObjectName(QLatin1String(spec.name));
-        canvas->setGeometry(spec.geometry);
+        canvas->setObjectName(QLatin1String(graph.name));
+        canvas->setGeometry(graph.geometry);
         canvas->setFocusPolicy(Qt::StrongFocus);
         canvas->setForeColor(system.color(QPalette::WindowText));
         canvas->setBackColor(system.color(QPalette::Base));
-        canvas->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-        *spec.canvas = canvas;
+        canvas->setAccessibleName(QString::fromUtf8(graph.accessibleName));
+        *graph.canvas = canvas;
     }
     Picture3->setBackColor(QColor(255, 255, 255));
     Picture3->setClickable(true);
@@ -151,8 +152,12 @@ void Graphs::buildGraphs(QWidget *surface)
         {&Option4, "Option4", {8, 33, 80, 17}, "Pв(I), Po(I)", "Зависимости мощностей от тока", &Graphs::Option4_Click},
         {&Option5, "Option5", {8, 50, 80, 17}, "h(I)", "", &Graphs::Option5_Click},
     };
+    // An explicit group: Tab then always reaches the selected button.
+    auto *group = new QButtonGroup(this);
+    group->setObjectName(QStringLiteral("graphChoice"));
     for (const Choice &c : choices) {
         auto *button = new QRadioButton(QString::fromUtf8(c.caption), Frame2);
+        group->addButton(button);
         button->setGeometry(c.geometry);
         button->setFont(timesNewRoman(9.75));
         nameControl(button, QLatin1String(c.name), QString::fromUtf8(c.tooltip), button->text());

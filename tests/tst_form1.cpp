@@ -132,6 +132,11 @@ void TestForm1::sliderByMouse()
     QTest::mouseRelease(form->HScroll1, Qt::LeftButton, {}, QPoint(thumbCentre - 77, 12));
     QCOMPARE(form->hscrollRuns, runs + 1);
     QCOMPARE(form->HScroll1->value(), 39);
+    // Keys: Left takes a step off, Page Up adds ten.
+    QTest::keyClick(form->HScroll1, Qt::Key_Left);
+    QCOMPARE(form->HScroll1->value(), 38);
+    QTest::keyClick(form->HScroll1, Qt::Key_PageUp);
+    QCOMPARE(form->Lbldv->text(), QStringLiteral("48"));
 }
 
 void TestForm1::thumbUnderArrow_data()
@@ -193,7 +198,8 @@ void TestForm1::focusOrder()
         form->graphs->N_S[std::size_t(n)]->show();
         expected << QStringLiteral("N_S(%1)").arg(n);
     }
-    expected << "TxtEdc" << "Txtr" << "TxtRv" << "TxtRa" << "TxtRmax" << "Picture3";
+    // Hidden graphs are passed over; round to the start again.
+    expected << "TxtEdc" << "Txtr" << "TxtRv" << "TxtRa" << "TxtRmax" << "Picture3" << "Option3" << "txtK";
     form->txtK->setFocus();
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 1; i < expected.size(); ++i) {
