@@ -268,8 +268,10 @@ public:
     }
     void doAction(const QString &name) override
     {
+        // The click runs once the caller has its answer: the line fit waits
+        // ten seconds, and a screen reader must not be kept waiting with it.
         if (name == pressAction() && canvas()->isClickable())
-            emit canvas()->clicked();
+            QMetaObject::invokeMethod(canvas(), &Canvas::clicked, Qt::QueuedConnection);
         else
             QAccessibleWidget::doAction(name);
     }

@@ -18,6 +18,10 @@ ensure_packages() {
 BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
                 fonts-liberation2 fontconfig)
 
+# What the end-to-end suite needs besides: an X server, a session bus, the
+# accessibility bus and Debian's Python with its AT-SPI, X and image modules.
+E2E_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi python3-xlib python3-pil)
+
 build_dcsim() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build build -j"$(nproc)"

@@ -4,6 +4,7 @@
 #include "graphs.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -47,6 +48,7 @@ private slots:
     void fitOnTenPoints();
     void fitWithEmptyRows();
     void fitBeforeMeasuring();
+    void fitPressedByScreenReader();
     void fitLevelLine();
     void fitTwice();
     void waitProcessesEvents();
@@ -124,6 +126,20 @@ void TestShell::fitLevelLine()
     QCOMPARE(form->txtK->text(), QStringLiteral("00.0000"));
     QCOMPARE(form->txtB->text(), QStringLiteral("07.5000"));
     QCOMPARE(redPixels(form->graphs->Picture3->image()), before); // no line to the current axis
+}
+
+void TestShell::fitPressedByScreenReader()
+{
+    // The graph's press action answers at once; the fit and its delay run
+    // afterwards in the event loop.
+    fillLine(10, -20, 16);
+    QAccessibleInterface *graph = QAccessible::queryAccessibleInterface(form->graphs->Picture3);
+    QVERIFY(graph && graph->actionInterface());
+    QVERIFY(graph->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    graph->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(form->txtK->text(), QString());
+    QTRY_COMPARE(form->txtK->text(), QStringLiteral("-20.0000"));
+    QTRY_VERIFY(form->txtK->isHidden() && form->txtB->isHidden());
 }
 
 void TestShell::fitTwice()
