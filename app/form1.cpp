@@ -111,8 +111,9 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
     connectHandlers();
 
     // Client area 549 x 439 below the menu bar, its top-left corner at (71, 255).
+    const int menuHeight = menuBar()->sizeHint().height();
     surface->resize(549, 439);
-    setGeometry(71, 255, 549, 439 + menuBar()->sizeHint().height());
+    setGeometry(71, 255 - menuHeight, 549, 439 + menuHeight);
 
     Form_Load();
 }

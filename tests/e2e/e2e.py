@@ -608,7 +608,7 @@ class Experiment:
         geometry = window.get_geometry()
         left, top = self.surface_origin()
         menu = top - geometry.y
-        self.c.equal((geometry.x, geometry.y), WINDOW_AT, "window at its stored position")
+        self.c.equal((left, top), WINDOW_AT, "client area below the menu bar at its stored position")
         self.c.check(geometry.width == CLIENT_W and geometry.height - menu == CLIENT_H and 0 < menu < 60,
                      f"client area {CLIENT_W} x {CLIENT_H} below the menu bar",
                      f"window {geometry.width} x {geometry.height}, menu bar {menu}")
