@@ -10,6 +10,7 @@
 #include "rheostatstyle.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -230,6 +231,13 @@ void Form1::buildParameterPanel()
     Option2->setGeometry(448, 43, 65, 25);
     Option2->setFont(timesNewRoman(9.75));
     nameControl(Option2, QStringLiteral("Option2"), QStringLiteral("Вольтметр параллельно реостату"));
+    // The two make a choice of their own. Without a group Qt would take every
+    // radio button on the surface, the graph choice's too, as one choice, and
+    // a click on the selected scheme would leave neither scheme selected.
+    auto *schemes = new QButtonGroup(this);
+    schemes->setObjectName(QStringLiteral("schemes"));
+    schemes->addButton(Option1);
+    schemes->addButton(Option2);
 }
 
 void Form1::buildFitAndMenus()
