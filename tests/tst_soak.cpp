@@ -24,7 +24,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cfloat>
 #include <cmath>
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <random>
@@ -208,7 +210,7 @@ public:
         case 4: {
             const Qt::Key keys[5] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End, Qt::Key_Z};
             const Qt::Key key = keys[below(rng, 5)];
-            note(QStringLiteral("key %1 %2").arg(box->objectName()).arg(int(key), 0, 16));
+            note(QStringLiteral("keypress %1 %2").arg(box->objectName()).arg(int(key), 0, 16));
             QTest::keyClick(box, key, key == Qt::Key_Z ? Qt::ControlModifier : Qt::NoModifier);
             return;
         }
@@ -355,11 +357,18 @@ double parameterBound(const QLineEdit *box)
     return circuit::leadingNumber(box->text().toStdString());
 }
 
-// Whether a shown table cell reads as `value` within `tolerance`.
+// Whether a shown table cell reads as `value` within `tolerance`. A reading
+// beyond the singles is held at the largest single in its array while the
+// cell shows the reading itself.
 bool cellReads(const QLabel *cell, float value, double tolerance)
 {
-    bool ok = false;
-    const double shown = cell->text().toDouble(&ok);
+    // strtod, as the largest readings round beyond the doubles.
+    const QByteArray text = cell->text().toLatin1();
+    char *end = nullptr;
+    const double shown = std::strtod(text.constData(), &end);
+    const bool ok = !text.isEmpty() && end == text.constData() + text.size();
+    if (ok && std::fabs(value) == FLT_MAX)
+        return std::fabs(shown) >= FLT_MAX && (shown < 0) == (value < 0);
     return ok && std::fabs(shown - value) <= tolerance + 1e-6 * std::fabs(value);
 }
 
