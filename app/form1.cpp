@@ -237,7 +237,10 @@ void Form1::buildParameterPanel()
     Option2->setGeometry(448, 43, 65, 25);
     Option2->setFont(timesNewRoman(9.75));
     nameControl(Option2, QStringLiteral("Option2"), QStringLiteral("Вольтметр параллельно реостату"));
-    // One group of two; an explicit group lets Tab always reach the selected one.
+    // The two make a choice of their own. Without a group Qt would take every
+    // radio button on the surface, the graph choice's too, as one choice: a
+    // click on the selected scheme would leave neither selected, and Tab
+    // could pass over the selected graph.
     auto *schemes = new QButtonGroup(this);
     schemes->setObjectName(QStringLiteral("schemeChoice"));
     schemes->addButton(Option1);

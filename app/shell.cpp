@@ -47,9 +47,12 @@ void Form1::Wait(double seconds)
     Timer1->start(ms >= INT_MAX ? INT_MAX : static_cast<int>(ms));
     QEventLoop loop;
     m_waits.append(&loop);
-    // The loop sleeps until an event comes; nothing spins meanwhile.
+    // The loop sleeps until an event comes; nothing spins meanwhile. Once
+    // the application is leaving its event loops, from wherever it was told
+    // to, a loop no longer runs at all: the wait ends there.
     while (Timer1->interval() > 0 && !m_quitting)
-        loop.exec();
+        if (loop.exec() < 0)
+            break;
     m_waits.removeOne(&loop);
     Timer1->stop();
 }

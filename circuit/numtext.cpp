@@ -150,7 +150,9 @@ double leadingNumber(std::string_view text)
             if (j >= n || !isDigit(text[j]))
                 break;
             anyDigit = true;
-            if (exponent < 1000000)
+            // Held far beyond any count of digits the text can have, so that
+            // the digits cannot make up for the part of the exponent dropped.
+            if (exponent < 1000000000000000LL)
                 exponent = exponent * 10 + (text[j] - '0');
         }
         if (anyDigit && expNegative)

@@ -53,27 +53,28 @@ bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 Canvas::Canvas(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    fitImage();
+    m_size = size();
 }
 
 void Canvas::setBackColor(const QColor &c)
 {
     // A new background colour erases the drawing, as on a real display.
     m_back = c;
-    fitImage();
-    m_texts.clear();
-    if (!m_image.isNull())
-        m_image.fill(m_back);
-    update();
+    erase();
 }
 
 void Canvas::cls()
 {
-    fitImage();
-    m_texts.clear();
-    if (!m_image.isNull())
-        m_image.fill(m_back);
+    erase();
     m_current = m_pixelScale ? QPointF(0, 0) : QPointF(m_x1, m_y1);
+}
+
+void Canvas::erase()
+{
+    m_texts.clear();
+    m_drawn.clear();
+    m_erased = true;
+    m_size = size();
     update();
 }
 
@@ -107,18 +108,100 @@ QPointF Canvas::toPixels(double x, double y) const
     return {(x - m_x1) * (width() / (m_x2 - m_x1)), (y - m_y1) * (height() / (m_y2 - m_y1))};
 }
 
+void Canvas::noteSize() const
+{
+    if (size() == m_size)
+        return;
+    m_size = size();
+    const QRectF now(QPointF(0, 0), QSizeF(m_size));
+    for (Drawn &d : m_drawn)
+        d.clip &= now;
+    m_keep &= now;
+}
+
+void Canvas::record(Drawn d)
+{
+    d.clip = QRectF(0, 0, width(), height());
+    m_drawn.push_back(std::move(d));
+    // A canvas drawn on for long while hidden keeps no endless list.
+    if (m_drawn.size() > 4096)
+        flush();
+    update();
+}
+
+void Canvas::flush() const
+{
+    noteSize();
+    const qreal dpr = devicePixelRatioF();
+    if (width() <= 0 || height() <= 0) {
+        // Nothing of the drawing survives a canvas without area.
+        m_image = QImage();
+        m_drawn.clear();
+        m_erased = true;
+        return;
+    }
+    const QSize device(qRound(width() * dpr), qRound(height() * dpr));
+    if (m_image.isNull() || m_image.size() != device || m_image.devicePixelRatio() != dpr) {
+        QImage next(device, QImage::Format_RGB32);
+        next.setDevicePixelRatio(dpr);
+        next.fill(m_back);
+        if (!m_erased && !m_image.isNull() && !m_keep.isEmpty()) {
+            // Growing keeps the drawing at the top-left; the new area is background.
+            QPainter p(&next);
+            p.setClipRect(m_keep);
+            p.drawImage(QPointF(0, 0), m_image);
+        }
+        m_image = std::move(next);
+        m_erased = false;
+    }
+    if (m_erased) {
+        m_image.fill(m_back);
+        m_erased = false;
+    }
+    m_keep = QRectF(0, 0, width(), height());
+    if (m_drawn.empty())
+        return;
+    QPainter p(&m_image);
+    for (const Drawn &d : m_drawn) {
+        if (d.clip.isEmpty())
+            continue;
+        p.setClipRect(d.clip);
+        switch (d.kind) {
+        case Drawn::Segment:
+            p.setPen(QPen(d.colour, d.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawLine(d.a, d.b);
+            break;
+        case Drawn::Dot:
+            if (d.width <= 1) {
+                // One pixel: the one the point falls in.
+                p.fillRect(QRectF(std::floor(d.a.x()), std::floor(d.a.y()), 1, 1), d.colour);
+            } else {
+                p.setPen(Qt::NoPen);
+                p.setBrush(d.colour);
+                const double radius = d.width / 2.0;
+                p.drawEllipse(d.a, radius, radius);
+                p.setBrush(Qt::NoBrush);
+            }
+            break;
+        case Drawn::Text:
+            p.setFont(d.font);
+            p.setPen(d.colour);
+            p.drawText(d.a, d.text);
+            break;
+        }
+    }
+    m_drawn.clear();
+}
+
 void Canvas::drawSegment(QPointF from, QPointF to, const QColor &c)
 {
-    fitImage();
-    if (m_image.isNull() || !m_scaleValid || !finite(from) || !finite(to))
+    noteSize();
+    if (width() <= 0 || height() <= 0 || !m_scaleValid || !finite(from) || !finite(to))
         return;
     const double margin = m_drawWidth + 1.0;
     if (!clipSegment(from, to, QRectF(0, 0, width(), height()).adjusted(-margin, -margin, margin, margin)))
         return;
-    QPainter p(&m_image);
-    p.setPen(QPen(c, m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(from, to);
-    update();
+    record({Drawn::Segment, from, to, c, m_drawWidth, {}, {}, {}});
 }
 
 void Canvas::line(float x1, float y1, float x2, float y2, const QColor &c)
@@ -136,23 +219,13 @@ void Canvas::lineTo(float x, float y, const QColor &c)
 void Canvas::pset(float x, float y, const QColor &c)
 {
     m_current = QPointF(x, y);
-    fitImage();
-    if (m_image.isNull() || !m_scaleValid)
+    noteSize();
+    if (width() <= 0 || height() <= 0 || !m_scaleValid)
         return;
     const QPointF at = toPixels(x, y);
     if (!finite(at) || !QRectF(0, 0, width(), height()).adjusted(-m_drawWidth, -m_drawWidth, m_drawWidth, m_drawWidth).contains(at))
         return;
-    QPainter p(&m_image);
-    if (m_drawWidth <= 1) {
-        // One pixel: the one the point falls in.
-        p.fillRect(QRectF(std::floor(at.x()), std::floor(at.y()), 1, 1), c);
-    } else {
-        p.setPen(Qt::NoPen);
-        p.setBrush(c);
-        const double radius = m_drawWidth / 2.0;
-        p.drawEllipse(at, radius, radius);
-    }
-    update();
+    record({Drawn::Dot, at, {}, c, m_drawWidth, {}, {}, {}});
 }
 
 void Canvas::moveTo(float x, float y)
@@ -163,16 +236,12 @@ void Canvas::moveTo(float x, float y)
 void Canvas::print(const QString &text)
 {
     const QFontMetricsF metrics(font());
-    fitImage();
-    if (!m_image.isNull() && m_scaleValid) {
+    noteSize();
+    if (width() > 0 && height() > 0 && m_scaleValid) {
         const QPointF at = toPixels(m_current.x(), m_current.y());
         if (finite(at) && QRectF(0, 0, width(), height()).adjusted(-1e4, -1e4, 1e4, 1e4).contains(at)) {
-            QPainter p(&m_image);
-            p.setFont(font());
-            p.setPen(m_fore);
-            p.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
+            record({Drawn::Text, QPointF(at.x(), at.y() + metrics.ascent()), {}, m_fore, 0, text, font(), {}});
             m_texts.append(text);
-            update();
         }
     }
     // Next line: back to the left edge, one line height down.
@@ -183,36 +252,15 @@ void Canvas::print(const QString &text)
     }
 }
 
-void Canvas::fitImage()
-{
-    const qreal dpr = devicePixelRatioF();
-    const QSize device(qRound(width() * dpr), qRound(height() * dpr));
-    if (width() <= 0 || height() <= 0) {
-        m_image = QImage();
-        return;
-    }
-    if (!m_image.isNull() && m_image.size() == device && m_image.devicePixelRatio() == dpr)
-        return;
-    QImage next(device, QImage::Format_RGB32);
-    next.setDevicePixelRatio(dpr);
-    next.fill(m_back);
-    if (!m_image.isNull()) {
-        // Growing keeps the drawing at the top-left; the new area is background.
-        QPainter p(&next);
-        p.drawImage(QPointF(0, 0), m_image);
-    }
-    m_image = std::move(next);
-}
-
 void Canvas::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    fitImage();
+    noteSize();
 }
 
 void Canvas::paintEvent(QPaintEvent *)
 {
-    fitImage(); // the window may have moved to a screen of another ratio
+    flush(); // the window may also have moved to a screen of another ratio
     QPainter p(this);
     if (m_image.isNull())
         return;

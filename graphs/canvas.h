@@ -4,14 +4,22 @@
 // ratio, so the drawing survives hiding, covering and minimising, shows when
 // the canvas is made visible, and nothing is redrawn on a repaint. A user
 // scale maps the program's own units (amperes, volts, ...) to pixels.
+//
+// Lines, dots and texts are kept as a list and put into the image only when
+// it is shown or read, each cut to the canvas as it was when it was drawn.
+// So a canvas that is erased and drawn again several times before it is
+// seen, or while it is hidden, costs only the list.
 #pragma once
 
 #include <QAccessible>
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPointF>
 #include <QStringList>
 #include <QWidget>
+
+#include <vector>
 
 namespace graphs {
 
@@ -58,7 +66,11 @@ public:
     // The texts printed since the canvas was last erased, in order.
     const QStringList &texts() const { return m_texts; }
     // The drawing as it stands, at the device-pixel ratio of the screen.
-    const QImage &image() const { return m_image; }
+    const QImage &image() const
+    {
+        flush();
+        return m_image;
+    }
 
     // Whether a click (or Space/Enter with the focus) is reported by clicked().
     void setClickable(bool on) { m_clickable = on; }
@@ -77,13 +89,35 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // One thing drawn, in pixels of the canvas, not yet in the image.
+    struct Drawn {
+        enum Kind { Segment, Dot, Text } kind;
+        QPointF a, b; // segment ends; a dot's centre or a text's baseline start
+        QColor colour;
+        int width;
+        QString text;
+        QFont font;
+        QRectF clip; // the canvas when drawn, cut by every smaller size since
+    };
+
     QPointF toPixels(double x, double y) const;
-    // Keeps the backing image at the canvas's size and the screen's ratio;
-    // a resize of a hidden canvas is only announced when it is shown.
-    void fitImage();
+    // Notes a change of the canvas's size since the last drawing: what is
+    // drawn so far is cut to the new size (a resize of a hidden canvas is
+    // only announced when it is shown, so every drawing call looks).
+    void noteSize() const;
+    // Erases the drawing to the background colour.
+    void erase();
+    void record(Drawn d);
+    // Puts everything drawn into the image, at the canvas's present size
+    // and the screen's ratio.
+    void flush() const;
     void drawSegment(QPointF from, QPointF to, const QColor &c);
 
-    QImage m_image;
+    mutable QImage m_image;          // the drawing up to the last flush
+    mutable bool m_erased = true;    // the image is to be erased before m_drawn goes in
+    mutable QRectF m_keep;           // the part of the image that survives resizing
+    mutable QSize m_size;            // the canvas's size as last noted
+    mutable std::vector<Drawn> m_drawn;
     QStringList m_texts;
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;

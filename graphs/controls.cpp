@@ -1,12 +1,22 @@
 #include "controls.h"
 
+#include <QFontDatabase>
 #include <QWidget>
 
 namespace graphs {
 
 QFont timesNewRoman(double points, bool bold)
 {
-    QFont font(QStringLiteral("Times New Roman"));
+    // Without Times New Roman installed, its metric twin Liberation Serif is
+    // asked for by name, as the system's font configuration would choose it:
+    // a family that is not there sends Qt through every installed font for
+    // a substitute, once for each size and weight.
+    static const QString family = [] {
+        const QString times = QStringLiteral("Times New Roman");
+        const QString twin = QStringLiteral("Liberation Serif");
+        return !QFontDatabase::hasFamily(times) && QFontDatabase::hasFamily(twin) ? twin : times;
+    }();
+    QFont font(family);
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(points);
     font.setBold(bold);

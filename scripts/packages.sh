@@ -26,3 +26,16 @@ build_dcsim() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build build -j"$(nproc)"
 }
+
+# What the sanitizer build needs: clang with its sanitizer and fuzzer runtimes.
+SANITIZE_PACKAGES=(clang-14 libclang-rt-14-dev)
+
+# Builds into build-san/ with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer; the arguments name the targets (none: all).
+build_sanitized() {
+    CC=clang-14 CXX=clang++-14 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBUILD_TESTING=ON -DDCSIM_SANITIZE=ON
+    local targets=() t
+    for t in "$@"; do targets+=(--target "$t"); done
+    cmake --build build-san -j"$(nproc)" "${targets[@]}"
+}

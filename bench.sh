@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (build-bench/, the program's own build type) and
+# prints their figures next to the targets. --quick takes fewer samples.
+# Everything runs on Qt's offscreen platform, the simulator and its baseline alike.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+ensure_packages "${BUILD_PACKAGES[@]}"
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDCSIM_BENCH=ON -DBUILD_TESTING=OFF
+cmake --build build-bench -j"$(nproc)" --target bench_run startup_dcsim startup_empty
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 build-bench/bench/bench_run build-bench/bench "$@"
