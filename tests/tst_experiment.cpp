@@ -71,7 +71,6 @@ private slots:
     void validation_data();
     void validation();
     void rmaxSetsStepResistance();
-    void realErrorBox();
     void wholeExperiment();
 
 private:
@@ -289,31 +288,6 @@ void TestExperiment::rmaxSetsStepResistance()
     QCOMPARE(form->Lbldv->text(), QStringLiteral("55.5"));
     form->TxtRmax->setText("250");
     QCOMPARE(form->s.KR, 2.5);
-}
-
-void TestExperiment::realErrorBox()
-{
-    Form1 real; // real message boxes
-    real.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&real));
-    QString title, text;
-    int buttons = -1;
-    QMessageBox::Icon icon = QMessageBox::Warning;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        buttons = int(box->buttons().size());
-        box->button(QMessageBox::Ok)->click();
-    });
-    real.TxtEdc->setText("300");
-    QCOMPARE(title, QStringLiteral("Ошибка"));
-    QCOMPARE(text, QStringLiteral("Опасно для жизни!"));
-    QCOMPARE(icon, QMessageBox::NoIcon);
-    QCOMPARE(buttons, 1);
-    QCOMPARE(real.TxtEdc->text(), QStringLiteral(" 16"));
 }
 
 void TestExperiment::wholeExperiment()

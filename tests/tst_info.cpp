@@ -126,8 +126,6 @@ private slots:
     void authorsWindowReused();
     void authorsWindowRecreated();
     void authorsLabelFits();
-    void exitClosesAuthors();
-    void pictures();
     void documents_data();
     void documents();
     void missingDocuments();
@@ -135,7 +133,6 @@ private slots:
     void applicationFails();
     void pdfs_data();
     void pdfs();
-    void instructionBesideProgram();
 
 private:
     void choose(const char *action);
@@ -379,35 +376,6 @@ void TestInfo::authorsLabelFits()
     QVERIFY(authors->width() >= 222 && authors->height() >= 297);
 }
 
-void TestInfo::exitClosesAuthors()
-{
-    boxes->exitAnswer = true;
-    form->show();
-    choose("mnuHelpAvtors");
-    QPointer<Form2> authors = form->Form2Window;
-    QVERIFY(authors);
-    form->close();
-    QCOMPARE(calls, QStringList{"exit"});
-    QTRY_VERIFY(authors.isNull());
-}
-
-void TestInfo::pictures()
-{
-    choose("mnuHelpAvtors");
-    Form2 *authors = form->Form2Window;
-    QVERIFY(authors);
-    const QPixmap picture = authors->Image1->pixmap();
-    QCOMPARE(picture.size(), QSize(150, 180));
-    const QImage image = picture.toImage();
-    QVERIFY(image.pixelColor(0, 0) != image.pixelColor(75, 17)); // not blank
-    QVERIFY(authors->windowIcon().availableSizes().contains(QSize(32, 32)));
-
-    // The desktop's icon, drawn at build time.
-    const QImage icon(QStringLiteral(DCSIM_ICON));
-    QCOMPARE(icon.size(), QSize(32, 32));
-    QVERIFY(icon.pixelColor(16, 16).alpha() > 0);
-}
-
 void TestInfo::documents_data()
 {
     QTest::addColumn<QString>("action");
@@ -509,20 +477,6 @@ void TestInfo::pdfs()
     QVERIFY2(pages >= minimumPages, qPrintable(QString::number(pages)));
     // The text's font travels with the document.
     QVERIFY(pdf.contains("/FontFile2"));
-}
-
-void TestInfo::instructionBesideProgram()
-{
-    QFile copy(QDir(QStringLiteral(DCSIM_BIN_DIR)).filePath(QStringLiteral("instruction.txt")));
-    QFile source(QDir(QStringLiteral(DCSIM_DOCS_DIR)).filePath(QStringLiteral("instruction.txt")));
-    QVERIFY(copy.open(QIODevice::ReadOnly));
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    const QByteArray text = copy.readAll();
-    QCOMPARE(text, source.readAll());
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8.decode(text);
-    QVERIFY(!utf8.hasError());
-    QVERIFY(decoded.contains(QStringLiteral("ЛАБОРАТОРНАЯ РАБОТА")));
 }
 
 QTEST_MAIN(TestInfo)
