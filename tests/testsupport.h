@@ -2,6 +2,7 @@
 // pixel counting on canvas images.
 #pragma once
 
+#include "form1.h"
 #include "messageboxes.h"
 
 #include <QColor>
@@ -23,6 +24,14 @@ public:
         return exitAnswer;
     }
 };
+
+// A main window whose message boxes `boxes` answers from now on.
+inline std::unique_ptr<Form1> makeForm(Recorder *&boxes)
+{
+    auto recorder = std::make_unique<Recorder>();
+    boxes = recorder.get();
+    return std::make_unique<Form1>(std::move(recorder));
+}
 
 inline int countColour(const QImage &image, const QColor &c)
 {

@@ -56,9 +56,7 @@ class TestExperiment : public QObject
 private slots:
     void init()
     {
-        auto recorder = std::make_unique<Recorder>();
-        boxes = recorder.get();
-        form = std::make_unique<Form1>(std::move(recorder));
+        form = makeForm(boxes);
     }
     void cleanup() { form.reset(); }
 

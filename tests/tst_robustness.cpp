@@ -20,9 +20,7 @@ class TestRobustness : public QObject
 private slots:
     void init()
     {
-        auto recorder = std::make_unique<Recorder>();
-        boxes = recorder.get();
-        form = std::make_unique<Form1>(std::move(recorder));
+        form = makeForm(boxes);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }

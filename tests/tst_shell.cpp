@@ -32,9 +32,7 @@ class TestShell : public QObject
 private slots:
     void init()
     {
-        auto recorder = std::make_unique<Recorder>();
-        boxes = recorder.get();
-        form = std::make_unique<Form1>(std::move(recorder));
+        form = makeForm(boxes);
         form->fitSeconds = 0.2;
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
