@@ -19,7 +19,7 @@ QString aboutText()
         QStringLiteral("с учётом сопротивлений амперметра и вольметра."),
         QStringLiteral(" "),
         QStringLiteral("История версий:"),
-        QStringLiteral("Версия 1.0, 2026 г., Linux (Debian 12) и Windows, команда проекта dcsim."),
+        QStringLiteral("Версия 1.0, 2026 г., Linux (Debian 12), команда проекта dcsim."),
         QStringLiteral("Это первая версия программы, более ранних версий нет."),
         QStringLiteral(" "),
         QStringLiteral("Свидетельства о государственной регистрации у программы нет,"),
