@@ -1,17 +1,18 @@
 // The circuit: the rheostat and the meters, the wiring schemes, the key and
 // the parameter boxes.
-#include "form1.h"
+#include "app/form1.h"
 
-#include "bounds.h"
-#include "canvas.h"
-#include "controls.h"
-#include "graphs.h"
-#include "keylabel.h"
-#include "lineshape.h"
-#include "messageboxes.h"
-#include "numtext.h"
-#include "readings.h"
-#include "texts.h"
+#include "app/keylabel.h"
+#include "app/lineshape.h"
+#include "app/messageboxes.h"
+#include "circuit/bounds.h"
+#include "circuit/numtext.h"
+#include "circuit/readings.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
+#include "ui/fonts.h"
+#include "ui/naming.h"
+#include "ui/numbertexts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -43,17 +44,17 @@ void Form1::HScroll1_Change()
     s.I = readings.I;
     s.U = readings.U;
 
-    const QString current = graphs::formatNumber(s.I, "#0.000");
+    const QString current = ui::formatNumber(s.I, "#0.000");
     Picture2->cls();
     Picture2->print(current);
-    graphs::describe(Picture2, current);
-    const QString voltage = graphs::formatNumber(s.U, "#0.00");
+    ui::describe(Picture2, current);
+    const QString voltage = ui::formatNumber(s.U, "#0.00");
     Picture1->cls();
     Picture1->print(voltage);
-    graphs::describe(Picture1, voltage);
-    Lbldv->setText(graphs::generalSingle(s.RR));
-    graphs::describe(Lbldv, Lbldv->text());
-    graphs::describe(HScroll1, Lbldv->text());
+    ui::describe(Picture1, voltage);
+    Lbldv->setText(ui::generalSingle(s.RR));
+    ui::describe(Lbldv, Lbldv->text());
+    ui::describe(HScroll1, Lbldv->text());
 }
 
 void Form1::Option1_Click()
@@ -84,7 +85,7 @@ void Form1::Lblvkl_Click()
         box->setEnabled(!closing);
     for (int i = 1; i <= 10; ++i)
         graphs->N_S[static_cast<std::size_t>(i)]->setVisible(closing);
-    graphs::describe(Lblvkl, closing ? QStringLiteral("замкнут") : QStringLiteral("разомкнут"));
+    ui::describe(Lblvkl, closing ? QStringLiteral("замкнут") : QStringLiteral("разомкнут"));
     HScroll1_Change();
 }
 

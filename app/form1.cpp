@@ -1,14 +1,15 @@
 // The main window's controls as they are when the window is created.
-#include "form1.h"
+#include "app/form1.h"
 
-#include "canvas.h"
-#include "controls.h"
-#include "form2.h"
-#include "graphs.h"
-#include "keylabel.h"
-#include "lineshape.h"
-#include "messageboxes.h"
-#include "rheostatstyle.h"
+#include "app/keylabel.h"
+#include "app/lineshape.h"
+#include "app/messageboxes.h"
+#include "app/rheostatstyle.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
+#include "info/form2.h"
+#include "ui/fonts.h"
+#include "ui/naming.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -25,8 +26,6 @@
 #include <QScrollBar>
 #include <QTimer>
 
-using graphs::nameControl;
-using graphs::timesNewRoman;
 
 namespace {
 
@@ -60,7 +59,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, QRect geometry, const QStri
     auto *label = new QLabel(caption, parent);
     label->setGeometry(geometry);
     label->setFont(font);
-    nameControl(label, QLatin1String(name), tooltip, caption);
+    ui::nameControl(label, QLatin1String(name), tooltip, caption);
     return label;
 }
 
@@ -69,11 +68,11 @@ QLineEdit *makeBox(QWidget *parent, const char *name, QRect geometry, const QStr
 {
     auto *box = new QLineEdit(text, parent);
     box->setGeometry(geometry);
-    box->setFont(timesNewRoman(11.25));
+    box->setFont(ui::timesNewRoman(11.25));
     QPalette p = box->palette();
     p.setColor(QPalette::Base, background);
     box->setPalette(p);
-    nameControl(box, QLatin1String(name), tooltip);
+    ui::nameControl(box, QLatin1String(name), tooltip);
     return box;
 }
 
@@ -81,11 +80,11 @@ graphs::Canvas *makeMeter(QWidget *parent, const char *name, QRect geometry, con
 {
     auto *meter = new graphs::Canvas(parent);
     meter->setGeometry(geometry);
-    meter->setFont(timesNewRoman(14.25, true));
+    meter->setFont(ui::timesNewRoman(14.25, true));
     meter->setBackColor(parent->palette().color(QPalette::WindowText));
     meter->setFocusPolicy(Qt::StrongFocus);
     meter->setAccessibleRole(QAccessible::StaticText);
-    nameControl(meter, QLatin1String(name), tooltip);
+    ui::nameControl(meter, QLatin1String(name), tooltip);
     return meter;
 }
 
@@ -166,15 +165,15 @@ void Form1::buildSchematic()
 
     Lblvkl = new KeyLabel(surface);
     Lblvkl->setGeometry(272, 100, 20, 20);
-    nameControl(Lblvkl, QStringLiteral("Lblvkl"), QStringLiteral("Ключ"));
+    ui::nameControl(Lblvkl, QStringLiteral("Lblvkl"), QStringLiteral("Ключ"));
     Lblvkl->setAccessibleDescription(QStringLiteral("разомкнут"));
 }
 
 void Form1::buildParameterPanel()
 {
-    const QFont labelFont = timesNewRoman(11.25);
+    const QFont labelFont = ui::timesNewRoman(11.25);
     Lblnazvan = makeLabel(surface, "Lblnazvan", {297, 5, 135, 20}, QStringLiteral("Параметры задачи"),
-                          {}, timesNewRoman(11.25, true));
+                          {}, ui::timesNewRoman(11.25, true));
     Lblnazvan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     struct Row {
@@ -226,17 +225,17 @@ void Form1::buildParameterPanel()
 
     Frame1 = new QGroupBox(QStringLiteral("Выбор схемы"), surface);
     Frame1->setGeometry(440, 10, 94, 60);
-    Frame1->setFont(timesNewRoman(9.75));
-    nameControl(Frame1, QStringLiteral("Frame1"), QStringLiteral("Выбор схемы для опыта"));
+    Frame1->setFont(ui::timesNewRoman(9.75));
+    ui::nameControl(Frame1, QStringLiteral("Frame1"), QStringLiteral("Выбор схемы для опыта"));
     // The two scheme buttons belong to the window, over the frame.
     Option1 = new QRadioButton(QStringLiteral("Схема 1"), surface);
     Option1->setGeometry(448, 25, 65, 25);
-    Option1->setFont(timesNewRoman(9.75));
-    nameControl(Option1, QStringLiteral("Option1"), QStringLiteral("Вольметр параллельно источнику"));
+    Option1->setFont(ui::timesNewRoman(9.75));
+    ui::nameControl(Option1, QStringLiteral("Option1"), QStringLiteral("Вольметр параллельно источнику"));
     Option2 = new QRadioButton(QStringLiteral("Схема 2"), surface);
     Option2->setGeometry(448, 43, 65, 25);
-    Option2->setFont(timesNewRoman(9.75));
-    nameControl(Option2, QStringLiteral("Option2"), QStringLiteral("Вольтметр параллельно реостату"));
+    Option2->setFont(ui::timesNewRoman(9.75));
+    ui::nameControl(Option2, QStringLiteral("Option2"), QStringLiteral("Вольтметр параллельно реостату"));
     // The two make a choice of their own. Without a group Qt would take every
     // radio button on the surface, the graph choice's too, as one choice: a
     // click on the selected scheme would leave neither selected, and Tab

@@ -3,8 +3,8 @@
 // graphs, and the menus. It owns the simulator's state and all its handlers.
 #pragma once
 
-#include "messageboxes.h"
-#include "state.h"
+#include "app/messageboxes.h"
+#include "circuit/state.h"
 
 #include <QMainWindow>
 #include <QPointer>

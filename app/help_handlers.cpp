@@ -1,12 +1,12 @@
 // The help menus: the documents beside the program, the About box and the
 // Authors window.
-#include "form1.h"
+#include "app/form1.h"
 
-#include "abouttext.h"
-#include "documentopener.h"
-#include "form2.h"
-#include "messageboxes.h"
-#include "placement.h"
+#include "app/messageboxes.h"
+#include "info/abouttext.h"
+#include "info/documentopener.h"
+#include "info/form2.h"
+#include "info/placement.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "keylabel.h"
+#include "app/keylabel.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

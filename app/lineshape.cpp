@@ -1,4 +1,4 @@
-#include "lineshape.h"
+#include "app/lineshape.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -1,5 +1,5 @@
-#include "form1.h"
-#include "pictures.h"
+#include "app/form1.h"
+#include "info/pictures.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

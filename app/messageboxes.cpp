@@ -1,4 +1,4 @@
-#include "messageboxes.h"
+#include "app/messageboxes.h"
 
 #include <QMessageBox>
 

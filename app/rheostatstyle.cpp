@@ -1,6 +1,6 @@
-#include "rheostatstyle.h"
+#include "app/rheostatstyle.h"
 
-#include "readings.h"
+#include "circuit/readings.h"
 
 #include <QStyleOptionSlider>
 

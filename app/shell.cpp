@@ -1,12 +1,13 @@
 // Leaving the program, the delay, and the line fit that uses it.
-#include "form1.h"
+#include "app/form1.h"
 
-#include "canvas.h"
-#include "controls.h"
-#include "fit.h"
-#include "graphs.h"
-#include "messageboxes.h"
-#include "texts.h"
+#include "app/messageboxes.h"
+#include "circuit/fit.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
+#include "ui/fonts.h"
+#include "ui/naming.h"
+#include "ui/numbertexts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,10 +80,10 @@ void Form1::Picture3_Click()
     s.KK = fit.KK;
     s.KB = fit.KB;
 
-    txtK->setText(graphs::formatSingle(s.KK, "##00.0000"));
-    graphs::describe(txtK, txtK->text());
-    txtB->setText(graphs::formatSingle(s.KB, "##00.0000"));
-    graphs::describe(txtB, txtB->text());
+    txtK->setText(ui::formatSingle(s.KK, "##00.0000"));
+    ui::describe(txtK, txtK->text());
+    txtB->setText(ui::formatSingle(s.KB, "##00.0000"));
+    ui::describe(txtB, txtB->text());
 
     graphs::Canvas *Picture3 = graphs->Picture3;
     Picture3->setDrawWidth(2);

@@ -1,9 +1,9 @@
 // Start-up, the reset to the open-circuit state, and the window's resizing.
-#include "form1.h"
+#include "app/form1.h"
 
-#include "canvas.h"
-#include "graphs.h"
-#include "numtext.h"
+#include "circuit/numtext.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

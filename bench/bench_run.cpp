@@ -6,11 +6,11 @@
 //   - resizing with ten recorded points, at three sizes;
 //   - processor time used while the fit's ten-second wait runs.
 // Usage: bench_run <folder of the start-up programs> [--quick]
-#include "canvas.h"
-#include "firstframe.h"
-#include "form1.h"
-#include "graphs.h"
-#include "keylabel.h"
+#include "app/form1.h"
+#include "app/keylabel.h"
+#include "bench/firstframe.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
 
 #include <QApplication>
 #include <QLineEdit>

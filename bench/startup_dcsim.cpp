@@ -1,7 +1,7 @@
 // The simulator started as its main() starts it, ended at the first painted
 // frame of its main window at design size.
-#include "firstframe.h"
-#include "form1.h"
+#include "app/form1.h"
+#include "bench/firstframe.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
 // The baseline: an empty Qt Widgets window of the main window's size and
 // place, started the same way, ended at its first painted frame.
-#include "firstframe.h"
+#include "bench/firstframe.h"
 
 #include <QApplication>
 #include <QWidget>

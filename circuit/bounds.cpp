@@ -1,4 +1,4 @@
-#include "bounds.h"
+#include "circuit/bounds.h"
 
 #include <cmath>
 

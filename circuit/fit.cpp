@@ -1,4 +1,4 @@
-#include "fit.h"
+#include "circuit/fit.h"
 
 #include <cmath>
 

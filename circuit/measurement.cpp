@@ -1,7 +1,7 @@
-#include "measurement.h"
+#include "circuit/measurement.h"
 
-#include "readings.h"
-#include "robust.h"
+#include "circuit/readings.h"
+#include "circuit/robust.h"
 
 #include <cmath>
 

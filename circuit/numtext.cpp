@@ -1,4 +1,4 @@
-#include "numtext.h"
+#include "circuit/numtext.h"
 
 #include <charconv>
 #include <cmath>

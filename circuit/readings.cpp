@@ -1,6 +1,6 @@
-#include "readings.h"
+#include "circuit/readings.h"
 
-#include "robust.h"
+#include "circuit/robust.h"
 
 #include <cfloat>
 #include <cmath>

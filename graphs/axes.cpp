@@ -1,8 +1,8 @@
-#include "axes.h"
+#include "graphs/axes.h"
 
-#include "canvas.h"
-#include "state.h"
-#include "texts.h"
+#include "circuit/state.h"
+#include "graphs/canvas.h"
+#include "ui/numbertexts.h"
 
 #include <cfloat>
 #include <cmath>
@@ -35,9 +35,9 @@ void drawGrid(Canvas &pic, circuit::SimState &s, bool singleDy)
         pic.line(f(s.Xmin), f(y), f(s.Xmax), f(y), GridGreen);
         pic.line(f(j * dx), f(s.Ymax), f(j * dx), s.Ymin, GridGreen);
         pic.pset(f(j * dx), f(0.06 * s.Ymax));
-        pic.print(formatNumber(j * dx, "#0.00"));
+        pic.print(ui::formatNumber(j * dx, "#0.00"));
         pic.pset(0, f(y));
-        pic.print(singleDy ? formatSingle(j * dySingle, "#0.00") : formatNumber(y, "#0.00"));
+        pic.print(singleDy ? ui::formatSingle(j * dySingle, "#0.00") : ui::formatNumber(y, "#0.00"));
     }
 }
 

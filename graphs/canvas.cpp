@@ -1,4 +1,4 @@
-#include "canvas.h"
+#include "graphs/canvas.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetricsF>

@@ -1,11 +1,12 @@
-#include "graphs.h"
+#include "graphs/graphs.h"
 
-#include "axes.h"
-#include "canvas.h"
-#include "controls.h"
-#include "measurement.h"
-#include "state.h"
-#include "texts.h"
+#include "circuit/measurement.h"
+#include "circuit/state.h"
+#include "graphs/axes.h"
+#include "graphs/canvas.h"
+#include "ui/fonts.h"
+#include "ui/naming.h"
+#include "ui/numbertexts.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -61,11 +62,11 @@ QLabel *makeCell(QWidget *surface, const Column &c, int n)
     const QString column = QString::fromUtf8(c.tooltip);
     if (n == 0) {
         cell->setText(QString::fromUtf8(c.header));
-        cell->setFont(timesNewRoman(11.25, true));
+        cell->setFont(ui::timesNewRoman(11.25, true));
         cell->setAlignment(Qt::AlignCenter);
-        nameControl(cell, QStringLiteral("%1(0)").arg(QLatin1String(c.name)), column);
+        ui::nameControl(cell, QStringLiteral("%1(0)").arg(QLatin1String(c.name)), column);
     } else {
-        cell->setFont(timesNewRoman(11.25));
+        cell->setFont(ui::timesNewRoman(11.25));
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // A data cell has no tooltip; its name tells column and row, its
         // description what it shows.
@@ -78,7 +79,7 @@ QLabel *makeCell(QWidget *surface, const Column &c, int n)
 void setCell(QLabel *cell, const QString &text)
 {
     cell->setText(text);
-    describe(cell, text.trimmed());
+    ui::describe(cell, text.trimmed());
 }
 
 } // namespace
@@ -100,7 +101,7 @@ void Graphs::buildTable(QWidget *surface)
     for (int n = 1; n <= 10; ++n) {
         auto *button = new QPushButton(QString::number(n), surface);
         button->setGeometry(n <= 2 ? 9 : 8, rowTop(n), 20, 20);
-        nameControl(button, QStringLiteral("N_S(%1)").arg(n), {}, QString::number(n));
+        ui::nameControl(button, QStringLiteral("N_S(%1)").arg(n), {}, QString::number(n));
         button->setAccessibleDescription(QStringLiteral("Записать измерение в строку %1").arg(n));
         connect(button, &QPushButton::clicked, this, [this, n] { N_S_Click(n); });
         N_S[static_cast<std::size_t>(n)] = button;
@@ -136,8 +137,8 @@ void Graphs::buildGraphs(QWidget *surface)
 
     Frame2 = new QGroupBox(QStringLiteral("график"), surface);
     Frame2->setGeometry(440, 80, 94, 73);
-    Frame2->setFont(timesNewRoman(9.75));
-    nameControl(Frame2, QStringLiteral("Frame2"), {}, Frame2->title());
+    Frame2->setFont(ui::timesNewRoman(9.75));
+    ui::nameControl(Frame2, QStringLiteral("Frame2"), {}, Frame2->title());
 
     struct Choice {
         QRadioButton **button;
@@ -159,8 +160,8 @@ void Graphs::buildGraphs(QWidget *surface)
         auto *button = new QRadioButton(QString::fromUtf8(c.caption), Frame2);
         group->addButton(button);
         button->setGeometry(c.geometry);
-        button->setFont(timesNewRoman(9.75));
-        nameControl(button, QLatin1String(c.name), QString::fromUtf8(c.tooltip), button->text());
+        button->setFont(ui::timesNewRoman(9.75));
+        ui::nameControl(button, QLatin1String(c.name), QString::fromUtf8(c.tooltip), button->text());
         // A selection made by the user or by the program runs the handler once.
         connect(button, &QRadioButton::toggled, this, [this, handler = c.handler](bool on) {
             if (on)
@@ -180,23 +181,23 @@ void Graphs::N_S_Click(int Index)
     const circuit::MeasuredRow row = circuit::measuredRow(s.I, s.U, s.RR, s.Edc, s.Ra, s.Rv, s.schema);
 
     s.I_m[n] = row.I;
-    setCell(lblI[n], formatNumber(s.I, "#0.000"));
+    setCell(lblI[n], ui::formatNumber(s.I, "#0.000"));
     s.U_m[n] = row.U;
-    setCell(lblU[n], formatNumber(s.U, "##0.00"));
+    setCell(lblU[n], ui::formatNumber(s.U, "##0.00"));
     Picture3->setDrawWidth(PointWidth);
     Picture3->pset(row.I, row.U, Red);
 
     s.Pv_m[n] = row.Pv;
-    setCell(lblPv[n], formatSingle(s.Pv_m[n], "##0.00"));
+    setCell(lblPv[n], ui::formatSingle(s.Pv_m[n], "##0.00"));
     Picture4->setDrawWidth(PointWidth);
     Picture4->pset(s.I_m[n], s.Pv_m[n], Red);
 
     s.Po_m[n] = row.Po;
-    setCell(lblP0[n], formatSingle(s.Po_m[n], "##0.00"));
+    setCell(lblP0[n], ui::formatSingle(s.Po_m[n], "##0.00"));
     Picture4->pset(s.I_m[n], s.Po_m[n], Red);
 
     s.h_m[n] = row.h;
-    setCell(lblKPD[n], formatSingle(s.h_m[n], "##0.00"));
+    setCell(lblKPD[n], ui::formatSingle(s.h_m[n], "##0.00"));
     Picture5->setDrawWidth(PointWidth);
     Picture5->pset(s.I_m[n], s.h_m[n], Red);
 
@@ -292,7 +293,7 @@ void Graphs::describeGraphs()
 {
     const QString text = QStringLiteral("Точек измерений: %1").arg(recordedRows());
     for (Canvas *canvas : {Picture3, Picture4, Picture5})
-        describe(canvas, text);
+        ui::describe(canvas, text);
 }
 
 } // namespace graphs

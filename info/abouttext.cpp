@@ -1,4 +1,4 @@
-#include "abouttext.h"
+#include "info/abouttext.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "documentopener.h"
+#include "info/documentopener.h"
 
 #include <QDesktopServices>
 #include <QDir>

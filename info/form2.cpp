@@ -1,7 +1,8 @@
-#include "form2.h"
+#include "info/form2.h"
 
-#include "controls.h"
-#include "pictures.h"
+#include "info/pictures.h"
+#include "ui/fonts.h"
+#include "ui/naming.h"
 
 #include <QLabel>
 
@@ -29,14 +30,14 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
     Image1 = new QLabel(this);
     Image1->setGeometry(32, 8, 150, 180);
     Image1->setPixmap(QPixmap::fromImage(info::authorsPicture()));
-    graphs::nameControl(Image1, QStringLiteral("Image1"), {},
+    ui::nameControl(Image1, QStringLiteral("Image1"), {},
                         QStringLiteral("Схема цепи: источник, амперметр, вольтметр, реостат и ключ"));
 
     Label1 = new QLabel(QStringLiteral("Label1"), this);
     Label1->setGeometry(Label1Rect);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Without a name of its own the label is read by its text.
-    graphs::nameControl(Label1, QStringLiteral("Label1"), {});
+    ui::nameControl(Label1, QStringLiteral("Label1"), {});
 }
 
 void Form2::fitLabel1()

@@ -1,5 +1,5 @@
 // Writes the program's icon as a PNG file: makeicon <side> <output.png>.
-#include "pictures.h"
+#include "info/pictures.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "info/pictures.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "placement.h"
+#include "info/placement.h"
 
 #include <cmath>
 

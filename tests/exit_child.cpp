@@ -1,8 +1,8 @@
 // A program with the real main window that answers the real exit question
 // with Yes, to see the process end with status 0. The scenario is its argument:
 // "idle", "wait" (during the fit's delay) or "authors" (Authors window open).
-#include "form1.h"
-#include "graphs.h"
+#include "app/form1.h"
+#include "graphs/graphs.h"
 
 #include <QApplication>
 #include <QAction>

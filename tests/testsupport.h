@@ -2,8 +2,8 @@
 // pixel counting on canvas images.
 #pragma once
 
-#include "form1.h"
-#include "messageboxes.h"
+#include "app/form1.h"
+#include "app/messageboxes.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,7 +1,7 @@
 // The drawing canvas keeps what is drawn as a list and puts it into its image
 // only when the image is shown or read; the image must be the same as if
 // every line had gone into it at once, whatever the canvas's size did since.
-#include "canvas.h"
+#include "graphs/canvas.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,9 +1,9 @@
 // The circuit core: rheostat, meter readings, table rows, parameter bounds
 // and the line fit, without a window.
-#include "fit.h"
-#include "measurement.h"
-#include "numtext.h"
-#include "readings.h"
+#include "circuit/fit.h"
+#include "circuit/measurement.h"
+#include "circuit/numtext.h"
+#include "circuit/readings.h"
 
 #include <QTest>
 
@@ -120,7 +120,7 @@ void TestCircuit::rheostat()
     const std::int16_t X = thumbOffset(154.0f, value, 100);
     QTEST(int(X), "X");
     QTEST(arrowPosition(60, 17, 12, X), "arrow");
-    QTEST(QString::fromStdString(generalSingle(RR, ".")), "label");
+    QTEST(QString::fromStdString(circuit::generalSingle(RR, ".")), "label");
 }
 
 void TestCircuit::rowWithoutFullPower()

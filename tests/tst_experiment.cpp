@@ -1,12 +1,12 @@
 // A whole experiment: start-up and reset, the two schemes, the key and the
 // parameter boxes with their validation.
-#include "canvas.h"
-#include "form1.h"
-#include "graphs.h"
-#include "keylabel.h"
-#include "lineshape.h"
-#include "readings.h"
-#include "testsupport.h"
+#include "app/form1.h"
+#include "app/keylabel.h"
+#include "app/lineshape.h"
+#include "circuit/readings.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
+#include "tests/testsupport.h"
 
 #include <QApplication>
 #include <QGroupBox>

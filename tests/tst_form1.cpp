@@ -1,11 +1,11 @@
 // The main window as created and started: controls, texts, the rheostat and
 // the meters.
-#include "canvas.h"
-#include "form1.h"
-#include "graphs.h"
-#include "keylabel.h"
-#include "lineshape.h"
-#include "readings.h"
+#include "app/form1.h"
+#include "app/keylabel.h"
+#include "app/lineshape.h"
+#include "circuit/readings.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
 
 #include <QAccessible>
 #include <QApplication>

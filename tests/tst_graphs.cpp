@@ -1,10 +1,10 @@
 // The three graphs, the measurement table and the graph choice.
-#include "axes.h"
-#include "canvas.h"
-#include "form1.h"
-#include "graphs.h"
-#include "state.h"
-#include "testsupport.h"
+#include "app/form1.h"
+#include "circuit/state.h"
+#include "graphs/axes.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
+#include "tests/testsupport.h"
 
 #include <QApplication>
 #include <QClipboard>

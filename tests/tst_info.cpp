@@ -1,11 +1,11 @@
 // Help and information: the About and Authors texts, the Authors window,
 // opening the documents beside the program, and the documents themselves.
-#include "abouttext.h"
-#include "documentopener.h"
-#include "form1.h"
-#include "form2.h"
-#include "messageboxes.h"
-#include "placement.h"
+#include "app/form1.h"
+#include "app/messageboxes.h"
+#include "info/abouttext.h"
+#include "info/documentopener.h"
+#include "info/form2.h"
+#include "info/placement.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // The leading-number rule of the parameter boxes and the number texts.
-#include "numtext.h"
+#include "circuit/numtext.h"
 
 #include <QTest>
 

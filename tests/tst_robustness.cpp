@@ -1,8 +1,8 @@
 // Faults that the random soak and the fuzzing brought to light, each held
 // by a test of its own.
-#include "form1.h"
-#include "numtext.h"
-#include "testsupport.h"
+#include "app/form1.h"
+#include "circuit/numtext.h"
+#include "tests/testsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // The line fit, the delay it uses, leaving the program, and resizing.
-#include "canvas.h"
-#include "form1.h"
-#include "graphs.h"
-#include "testsupport.h"
+#include "app/form1.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
+#include "tests/testsupport.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,14 +3,14 @@
 // event. DCSIM_SOAK_EVENTS sets the number of events (10000 by default),
 // DCSIM_SOAK_SEED the seed (1 by default); a failure names both and the
 // events that led to it.
-#include "canvas.h"
-#include "form1.h"
-#include "graphs.h"
-#include "keylabel.h"
-#include "lineshape.h"
-#include "numtext.h"
-#include "readings.h"
-#include "texts.h"
+#include "app/form1.h"
+#include "app/keylabel.h"
+#include "app/lineshape.h"
+#include "circuit/numtext.h"
+#include "circuit/readings.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
+#include "ui/numbertexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -420,9 +420,9 @@ QString violation(const Form1 &f)
     const circuit::Readings r = circuit::meterReadings(s.Edc, s.r, s.Ra, s.Rv, s.RR, s.rabota, s.schema);
     if (r.I != s.I || r.U != s.U)
         return QStringLiteral("meters hold %1, %2; the circuit gives %3, %4").arg(s.I).arg(s.U).arg(r.I).arg(r.U);
-    if (f.Picture2->texts() != QStringList{graphs::formatNumber(s.I, "#0.000")} ||
-        f.Picture1->texts() != QStringList{graphs::formatNumber(s.U, "#0.00")} ||
-        f.Lbldv->text() != graphs::generalSingle(s.RR))
+    if (f.Picture2->texts() != QStringList{ui::formatNumber(s.I, "#0.000")} ||
+        f.Picture1->texts() != QStringList{ui::formatNumber(s.U, "#0.00")} ||
+        f.Lbldv->text() != ui::generalSingle(s.RR))
         return QStringLiteral("meters show %1, %2, %3").arg(f.Picture2->texts().join('|'), f.Picture1->texts().join('|'), f.Lbldv->text());
 
     // The table: each row blank with zeros, or what its arrays hold.
@@ -447,9 +447,9 @@ QString violation(const Form1 &f)
             if (!std::isfinite(v))
                 return row + QStringLiteral(" not finite");
         if (!cellReads(cells[0], values[0], 0.0005) || !cellReads(cells[1], values[1], 0.005) ||
-            cells[2]->text() != graphs::formatSingle(values[2], "##0.00") ||
-            cells[3]->text() != graphs::formatSingle(values[3], "##0.00") ||
-            cells[4]->text() != graphs::formatSingle(values[4], "##0.00"))
+            cells[2]->text() != ui::formatSingle(values[2], "##0.00") ||
+            cells[3]->text() != ui::formatSingle(values[3], "##0.00") ||
+            cells[4]->text() != ui::formatSingle(values[4], "##0.00"))
             return row + QStringLiteral(" shows %1 %2 %3 %4 %5").arg(cells[0]->text(), cells[1]->text(),
                                                                     cells[2]->text(), cells[3]->text(), cells[4]->text());
         if (values[4] < 0 || values[4] > 1)

@@ -1,10 +1,10 @@
-#include "texts.h"
+#include "ui/numbertexts.h"
 
-#include "numtext.h"
+#include "circuit/numtext.h"
 
 #include <QLocale>
 
-namespace graphs {
+namespace ui {
 
 std::string decimalSeparator()
 {
@@ -26,4 +26,4 @@ QString generalSingle(float value)
     return QString::fromStdString(circuit::generalSingle(value, decimalSeparator()));
 }
 
-} // namespace graphs
+} // namespace ui

@@ -1,15 +1,12 @@
-// Small helpers shared by the windows when they build their controls.
+// How a control is known: its program name, tooltip and accessible name, and
+// what it shows told to assistive technology.
 #pragma once
 
-#include <QFont>
 #include <QString>
 
 class QWidget;
 
-namespace graphs {
-
-// Times New Roman (Cyrillic) at a point size such as 11.25.
-QFont timesNewRoman(double points, bool bold = false);
+namespace ui {
 
 // Gives a control its program name as object name, its tooltip, and as
 // accessible name the tooltip or, without one, the caption ("&" removed).
@@ -20,4 +17,4 @@ void nameControl(QWidget *w, const QString &name, const QString &tooltip,
 // assistive technology hears of the change.
 void describe(QWidget *w, const QString &description);
 
-} // namespace graphs
+} // namespace ui

@@ -1,9 +1,8 @@
-#include "controls.h"
+#include "ui/fonts.h"
 
 #include <QFontDatabase>
-#include <QWidget>
 
-namespace graphs {
+namespace ui {
 
 QFont timesNewRoman(double points, bool bold)
 {
@@ -23,24 +22,4 @@ QFont timesNewRoman(double points, bool bold)
     return font;
 }
 
-void nameControl(QWidget *w, const QString &name, const QString &tooltip, const QString &caption)
-{
-    w->setObjectName(name);
-    if (!tooltip.isEmpty())
-        w->setToolTip(tooltip);
-    QString accessible = tooltip;
-    if (accessible.isEmpty()) {
-        accessible = caption;
-        accessible.remove(QLatin1Char('&'));
-    }
-    if (!accessible.isEmpty())
-        w->setAccessibleName(accessible);
-}
-
-void describe(QWidget *w, const QString &description)
-{
-    if (w->accessibleDescription() != description)
-        w->setAccessibleDescription(description);
-}
-
-} // namespace graphs
+} // namespace ui

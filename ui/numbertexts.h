@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace graphs {
+namespace ui {
 
 // The locale's decimal separator, as the number formats take it.
 std::string decimalSeparator();
@@ -18,4 +18,4 @@ QString formatSingle(float value, const char *pattern);
 // The shortest general form of a single-precision value (100, 55.5, 0.21).
 QString generalSingle(float value);
 
-} // namespace graphs
+} // namespace ui
