@@ -11,6 +11,8 @@
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
 #include "ui/fonts.h"
+#include "ui/fittext.h"
+#include "ui/fonts.h"
 #include "ui/naming.h"
 #include "ui/numbertexts.h"
 
@@ -44,17 +46,22 @@ void Form1::HScroll1_Change()
     s.I = readings.I;
     s.U = readings.U;
 
-    const QString current = ui::formatNumber(s.I, "#0.000");
-    Picture2->cls();
-    Picture2->print(current);
-    ui::describe(Picture2, current);
-    const QString voltage = ui::formatNumber(s.U, "#0.00");
-    Picture1->cls();
-    Picture1->print(voltage);
-    ui::describe(Picture1, voltage);
-    Lbldv->setText(ui::generalSingle(s.RR));
-    ui::describe(Lbldv, Lbldv->text());
-    ui::describe(HScroll1, Lbldv->text());
+    showReading(Picture2, ui::formatNumber(s.I, "#0.000"));
+    showReading(Picture1, ui::formatNumber(s.U, "#0.00"));
+    const QString resistance = ui::generalSingle(s.RR);
+    // Numbers too wide for their element are drawn smaller, never cut.
+    ui::fitFont(Lbldv, ui::systemDefaultFont(), resistance, Lbldv->width() - 1);
+    Lbldv->setText(resistance);
+    ui::describe(Lbldv, resistance);
+    ui::describe(HScroll1, resistance);
+}
+
+void Form1::showReading(graphs::Canvas *meter, const QString &text)
+{
+    ui::fitFont(meter, meterFont(), text, meter->width() - 1);
+    meter->cls();
+    meter->print(text);
+    ui::describe(meter, text);
 }
 
 void Form1::Option1_Click()
@@ -99,6 +106,9 @@ void Form1::parameterChanged(QLineEdit *box, circuit::Parameter which, double &v
         variable = verdict.resetValue;
         // Runs this handler again for the reset text before returning.
         box->setText(QString::fromStdString(circuit::signedText(verdict.resetValue)));
+        // The next keystroke replaces the reset text rather than adding to
+        // it a value the student never typed.
+        box->selectAll();
     }
     if (which == circuit::Parameter::Rmax)
         s.KR = s.Rmax / HScroll1->maximum();

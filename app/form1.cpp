@@ -76,11 +76,12 @@ QLineEdit *makeBox(QWidget *parent, const char *name, QRect geometry, const QStr
     return box;
 }
 
-graphs::Canvas *makeMeter(QWidget *parent, const char *name, QRect geometry, const QString &tooltip)
+graphs::Canvas *makeMeter(QWidget *parent, const char *name, QRect geometry, const QString &tooltip,
+                          const QFont &font)
 {
     auto *meter = new graphs::Canvas(parent);
     meter->setGeometry(geometry);
-    meter->setFont(ui::timesNewRoman(14.25, true));
+    meter->setFont(font);
     meter->setBackColor(parent->palette().color(QPalette::WindowText));
     meter->setFocusPolicy(Qt::StrongFocus);
     meter->setAccessibleRole(QAccessible::StaticText);
@@ -99,6 +100,9 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Моделирование работы электрической цепи постоянного тока"));
     surface = new Surface(this);
+    // Controls without a font of their own take this one; the menus and the
+    // message boxes keep the desktop's.
+    surface->setFont(ui::systemDefaultFont());
     setCentralWidget(surface);
 
     // Labels and line shapes first: every windowed control lies above them.
@@ -115,6 +119,12 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
     setGeometry(71, 255 - menuHeight, 549, 439 + menuHeight);
 
     Form_Load();
+    focusFirst();
+}
+
+QFont Form1::meterFont()
+{
+    return ui::timesNewRoman(14.25, true);
 }
 
 Form1::~Form1()
@@ -160,7 +170,7 @@ void Form1::buildSchematic()
         *l.shape = new LineShape(l.name, l.x1, l.y1, l.x2, l.y2, l.width, surface);
 
     Lbldv = makeLabel(surface, "Lbldv", {112, 130, 25, 14}, QStringLiteral("100"),
-                      QStringLiteral("Значение сопротивления"), font());
+                      QStringLiteral("Значение сопротивления"), surface->font());
     Lbldv->setAccessibleDescription(Lbldv->text());
 
     Lblvkl = new KeyLabel(surface);
@@ -201,8 +211,9 @@ void Form1::buildParameterPanel()
                                labelFont);
 
     // Windowed controls from here on.
-    Picture2 = makeMeter(surface, "Picture2", {8, 112, 50, 24}, QStringLiteral("Сила тока, А"));
-    Picture1 = makeMeter(surface, "Picture1", {128, 76, 50, 24}, QStringLiteral("Напряжение, В"));
+    Picture2 = makeMeter(surface, "Picture2", {8, 112, 50, 24}, QStringLiteral("Сила тока, А"), meterFont());
+    Picture1 = makeMeter(surface, "Picture1", {128, 76, 50, 24}, QStringLiteral("Напряжение, В"),
+                         meterFont());
 
     HScroll1 = new QScrollBar(Qt::Horizontal, surface);
     HScroll1->setGeometry(60, 160, 200, 25);
@@ -282,15 +293,33 @@ void Form1::buildFitAndMenus()
     mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&О программе"));
 }
 
-void Form1::setFocusOrder()
+QList<QWidget *> Form1::focusOrder() const
 {
     QList<QWidget *> order = {txtK, txtB, HScroll1, Picture1, Picture2, Option1, Option2};
     for (int n = 1; n <= 10; ++n)
         order.append(graphs->N_S[static_cast<std::size_t>(n)]);
     order.append({TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax, graphs->Picture3, graphs->Picture4,
                   graphs->Option3, graphs->Option4, graphs->Picture5, graphs->Option5});
+    return order;
+}
+
+void Form1::setFocusOrder()
+{
+    const QList<QWidget *> order = focusOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::focusFirst()
+{
+    // At start-up the fit's boxes are hidden: the rheostat takes the focus,
+    // and the arrow keys move it at once.
+    for (QWidget *w : focusOrder()) {
+        if (w->isVisibleTo(this) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus();
+            return;
+        }
+    }
 }
 
 void Form1::connectHandlers()

@@ -141,10 +141,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The meters' digits; a reading too wide for its meter is shown smaller.
+    static QFont meterFont();
+    void showReading(graphs::Canvas *meter, const QString &text);
+
     void buildParameterPanel();
     void buildSchematic();
     void buildFitAndMenus();
+    QList<QWidget *> focusOrder() const;
     void setFocusOrder();
+    void focusFirst();
     void connectHandlers();
     void parameterChanged(QLineEdit *box, circuit::Parameter which, double &variable);
 

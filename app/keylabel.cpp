@@ -2,11 +2,16 @@
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <QShortcut>
 
 KeyLabel::KeyLabel(QWidget *parent) : QLabel(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
+    auto *shortcut = new QShortcut(QKeySequence(Shortcut), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, this, &KeyLabel::click);
 }
 
 void KeyLabel::mousePressEvent(QMouseEvent *event)
@@ -26,6 +31,11 @@ void KeyLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
 }
 
+void KeyLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 namespace {
 
 class KeyAccessible : public QAccessibleWidget
@@ -37,9 +47,14 @@ public:
     void doAction(const QString &name) override
     {
         if (name == pressAction())
-            emit static_cast<KeyLabel *>(widget())->clicked();
+            static_cast<KeyLabel *>(widget())->click();
     }
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        if (name != pressAction())
+            return {};
+        return {QKeySequence(KeyLabel::Shortcut).toString(QKeySequence::NativeText)};
+    }
 };
 
 QAccessibleInterface *keyFactory(const QString &className, QObject *object)

@@ -1,6 +1,7 @@
 // The circuit key's click area: a transparent label over the drawn blade.
-// It takes no keyboard focus, but assistive technology sees it as a button
-// named after its tooltip that can be pressed.
+// It takes no keyboard focus; its shortcut works from anywhere in the window,
+// and assistive technology sees it as a button named after its tooltip that
+// can be pressed.
 #pragma once
 
 #include <QLabel>
@@ -11,6 +12,13 @@ class KeyLabel : public QLabel
 public:
     explicit KeyLabel(QWidget *parent = nullptr);
 
+    // F2 opens and closes the key from anywhere in its window, in any
+    // keyboard layout, exactly as a click does.
+    static constexpr int Shortcut = Qt::Key_F2;
+
+    // Clicks the key, as the mouse, the shortcut and assistive technology do.
+    void click() { emit clicked(); }
+
     // Makes key labels known to assistive technology. Called once by the application.
     static void installAccessibility();
 
@@ -20,6 +28,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // The second press of a double-click is no click of its own.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     bool m_pressed = false;

@@ -1,6 +1,7 @@
 #include "app/rheostatstyle.h"
 
 #include "circuit/readings.h"
+#include "ui/focusmark.h"
 
 #include <QStyleOptionSlider>
 
@@ -35,6 +36,15 @@ QRect RheostatStyle::subControlRect(ComplexControl control, const QStyleOptionCo
     default:
         return QProxyStyle::subControlRect(control, option, sub, widget);
     }
+}
+
+void RheostatStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                       QPainter *painter, const QWidget *widget) const
+{
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    if (control == CC_ScrollBar && (option->state & State_HasFocus))
+        ui::drawFocusMark(*painter, option->rect.adjusted(ArrowWidth + 1, 2, -ArrowWidth - 1, -2),
+                          option->palette.color(QPalette::WindowText));
 }
 
 int RheostatStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,

@@ -16,6 +16,10 @@ public:
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
                          SubControl sub, const QWidget *widget = nullptr) const override;
+    // The bar as the style draws it, with a dotted outline inside it while
+    // it has the keyboard focus.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget = nullptr) const override;
     int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
                   const QWidget *widget = nullptr,
                   QStyleHintReturn *returnData = nullptr) const override;

@@ -1,12 +1,12 @@
 #include "graphs/canvas.h"
 
+#include "ui/focusmark.h"
+
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include <cmath>
 
@@ -265,13 +265,9 @@ void Canvas::paintEvent(QPaintEvent *)
     if (m_image.isNull())
         return;
     p.drawImage(QPointF(0, 0), m_image);
-    if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        option.backgroundColor = m_back;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
-    }
+    // Only an outline along the edge: the drawing itself stays as it is.
+    if (hasFocus())
+        ui::drawFocusMark(p, rect(), m_fore);
 }
 
 void Canvas::mousePressEvent(QMouseEvent *event)

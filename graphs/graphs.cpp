@@ -4,6 +4,7 @@
 #include "circuit/state.h"
 #include "graphs/axes.h"
 #include "graphs/canvas.h"
+#include "ui/fittext.h"
 #include "ui/fonts.h"
 #include "ui/naming.h"
 #include "ui/numbertexts.h"
@@ -49,6 +50,12 @@ constexpr int CellHeight = 20;
 
 int rowTop(int n) { return RowTop + RowPitch * (n - 1); }
 
+const QFont &cellFont()
+{
+    static const QFont font = ui::timesNewRoman(11.25);
+    return font;
+}
+
 QLabel *makeCell(QWidget *surface, const Column &c, int n)
 {
     auto *cell = new QLabel(surface);
@@ -66,8 +73,11 @@ QLabel *makeCell(QWidget *surface, const Column &c, int n)
         cell->setAlignment(Qt::AlignCenter);
         ui::nameControl(cell, QStringLiteral("%1(0)").arg(QLatin1String(c.name)), column);
     } else {
-        cell->setFont(ui::timesNewRoman(11.25));
+        cell->setFont(cellFont());
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // The room a framed label keeps at its aligned side, fixed at what
+        // the cell's own font gives, so that a smaller font keeps the edge.
+        cell->setIndent(QFontMetrics(cellFont()).horizontalAdvance(QLatin1Char('x')) / 2);
         // A data cell has no tooltip; its name tells column and row, its
         // description what it shows.
         cell->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(c.name)).arg(n));
@@ -78,6 +88,8 @@ QLabel *makeCell(QWidget *surface, const Column &c, int n)
 
 void setCell(QLabel *cell, const QString &text)
 {
+    // A number wider than the cell is drawn smaller, never cut.
+    ui::fitFont(cell, cellFont(), text, cell->contentsRect().width() - cell->indent() - 1);
     cell->setText(text);
     ui::describe(cell, text.trimmed());
 }

@@ -25,6 +25,7 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
     setWindowTitle(QStringLiteral("Авторы"));
     setWindowIcon(info::windowIcon());
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(ui::systemDefaultFont());
     resize(ClientSize);
 
     Image1 = new QLabel(this);

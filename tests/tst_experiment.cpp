@@ -3,10 +3,12 @@
 #include "app/form1.h"
 #include "app/keylabel.h"
 #include "app/lineshape.h"
+#include "circuit/fit.h"
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
 #include "tests/testsupport.h"
+#include "ui/numbertexts.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -64,12 +66,13 @@ private slots:
     void resetRedrawsAtMaximum();
     void schemesAndKey_data();
     void schemesAndKey();
-    void keyTwiceRestores();
+    void keyOperations_data();
+    void keyOperations();
     void schemeChangeClearsTable();
     void validation_data();
     void validation();
     void rmaxSetsStepResistance();
-    void wholeExperiment();
+    void keyboardOnly();
 
 private:
     std::unique_ptr<Form1> form;
@@ -158,19 +161,49 @@ void TestExperiment::schemesAndKey()
     QTEST(meters(*form), "open");
 }
 
-void TestExperiment::keyTwiceRestores()
+void TestExperiment::keyOperations_data()
 {
-    const QString before = keyState(*form);
-    QCOMPARE(before, QStringLiteral("0288vvveeeeehhhhhhhhhh"));
-    form->Lblvkl_Click();
-    QCOMPARE(keyState(*form), QStringLiteral("1280hhhdddddvvvvvvvvvv"));
-    QCOMPARE(form->Lblvkl->accessibleDescription(), QStringLiteral("замкнут"));
-    form->Lblvkl_Click();
-    QCOMPARE(keyState(*form), before);
-    // Assistive technology presses the key through its action.
-    QAccessibleInterface *key = QAccessible::queryAccessibleInterface(form->Lblvkl);
-    key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(form->s.rabota, 1);
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("rabota");
+    QTest::newRow("click") << "click" << 1;
+    QTest::newRow("double click is one click") << "double" << 1;
+    QTest::newRow("released outside") << "outside" << 0;
+    QTest::newRow("shortcut") << "shortcut" << 1;
+    QTest::newRow("assistive press") << "press" << 1;
+}
+
+void TestExperiment::keyOperations()
+{
+    QFETCH(QString, way);
+    QFETCH(int, rabota);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    QAccessibleActionInterface *action = QAccessible::queryAccessibleInterface(form->Lblvkl)->actionInterface();
+    QCOMPARE(action->keyBindingsForAction(QAccessibleActionInterface::pressAction()), QStringList{"F2"});
+    const QString open = keyState(*form);
+    QCOMPARE(open, QStringLiteral("0288vvveeeeehhhhhhhhhh"));
+    // The same way twice: closed, then open again.
+    for (const QString &state : {QStringLiteral("1280hhhdddddvvvvvvvvvv"), open}) {
+        if (way == "click") {
+            QTest::mouseClick(form->Lblvkl, Qt::LeftButton);
+        } else if (way == "double") {
+            // As the window system delivers it: a click, then the second
+            // press as a double-click, then its release.
+            QTest::mouseClick(form->Lblvkl, Qt::LeftButton);
+            QTest::mouseDClick(form->Lblvkl, Qt::LeftButton);
+            QTest::mouseRelease(form->Lblvkl, Qt::LeftButton);
+        } else if (way == "outside") {
+            QTest::mousePress(form->Lblvkl, Qt::LeftButton);
+            QTest::mouseRelease(form->Lblvkl, Qt::LeftButton, {}, QPoint(25, 25));
+        } else if (way == "shortcut") {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(KeyLabel::Shortcut));
+        } else {
+            action->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QCOMPARE(keyState(*form), rabota ? state : open);
+        QCOMPARE(form->Lblvkl->accessibleDescription(),
+                 form->s.rabota ? QStringLiteral("замкнут") : QStringLiteral("разомкнут"));
+    }
 }
 
 void TestExperiment::schemeChangeClearsTable()
@@ -207,6 +240,10 @@ void TestExperiment::validation_data()
     QTest::newRow("E 3, 30, 300") << "TxtEdc" << "300" << true << danger << 16.0 << " 16" << 4;
     QTest::newRow("E 2, 22, 220") << "TxtEdc" << "220" << true << none << 220.0 << "220" << 3;
     QTest::newRow("E 1") << "TxtEdc" << "1" << true << none << 1.0 << "1" << 1;
+    // After a rejection the next keystroke replaces the reset text: what is
+    // kept is what was typed after the last message, never " 20.5" or " 165".
+    QTest::newRow("r 0.5") << "Txtr" << "0.5" << true << little + little << 5.0 << "5" << 5;
+    QTest::newRow("E -5") << "TxtEdc" << "-5" << true << little << 5.0 << "5" << 3;
     QTest::newRow("Ra emptied is ideal") << "TxtRa" << "" << true << none << 0.0 << "" << 1;
     // Pasted.
     QTest::newRow("E 220.5") << "TxtEdc" << "220.5" << false << danger << 16.0 << " 16" << 2;
@@ -288,43 +325,51 @@ void TestExperiment::rmaxSetsStepResistance()
     QCOMPARE(form->s.KR, 2.5);
 }
 
-void TestExperiment::wholeExperiment()
+void TestExperiment::keyboardOnly()
 {
     form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QTest::mouseClick(form->Lblvkl, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    form->fitSeconds = 0;
+    auto key = [](int k) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)); };
+    auto tabTo = [&](const QString &name) {
+        for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != name; ++i)
+            key(Qt::Key_Tab);
+        return QApplication::focusWidget()->objectName() == name;
+    };
+    // The rheostat has the first focus: the arrow keys move it at once.
+    QCOMPARE(QApplication::focusWidget(), form->HScroll1);
+    key(Qt::Key_Left);
+    QCOMPARE(form->HScroll1->value(), 99);
+
+    QVERIFY(tabTo("TxtEdc"));
+    QTest::keyClick(form->TxtEdc, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(form->TxtEdc, "12");
+    QVERIFY(tabTo("Option1"));
+    key(Qt::Key_Down);
+    QCOMPARE(form->s.schema, 2);
+    key(KeyLabel::Shortcut);
     QCOMPARE(form->s.rabota, 1);
 
-    // Three slider positions: trough clicks step by 10, an arrow click by 1.
-    struct Step { QPoint at; int clicks; int value; };
-    const Step steps[3] = {{{8, 12}, 1, 99}, {{60, 12}, 3, 69}, {{60, 12}, 4, 29}};
-    for (int row = 1; row <= 3; ++row) {
-        const Step &step = steps[row - 1];
-        for (int i = 0; i < step.clicks; ++i)
-            QTest::mouseClick(form->HScroll1, Qt::LeftButton, {}, step.at);
-        QCOMPARE(form->HScroll1->value(), step.value);
-        QTest::mouseClick(form->graphs->N_S[std::size_t(row)], Qt::LeftButton);
-        const circuit::Readings expected = circuit::meterReadings(16, 20, 5, 75, float(step.value), 1, 1);
-        QCOMPARE(form->graphs->lblI[std::size_t(row)]->text(), QString::number(expected.I, 'f', 3));
-        QCOMPARE(form->graphs->lblU[std::size_t(row)]->text(), QString::number(expected.U, 'f', 2));
+    for (int n = 1; n <= 10; ++n) {
+        QVERIFY(tabTo("HScroll1"));
+        key(Qt::Key_PageDown);
+        QVERIFY(tabTo(QStringLiteral("N_S(%1)").arg(n)));
+        key(Qt::Key_Space);
     }
-    QCOMPARE(form->graphs->recordedRows(), 3);
-    QVERIFY(redPixels(form->graphs->Picture3->image()) >= 3 * 13);
+    QCOMPARE(form->graphs->recordedRows(), 10);
+    QCOMPARE(form->HScroll1->value(), 0);
 
-    // Opening the key keeps the slider and the table; only the readings change.
-    QTest::mouseClick(form->Lblvkl, Qt::LeftButton);
-    QCOMPARE(form->graphs->recordedRows(), 3);
-    QCOMPARE(form->HScroll1->value(), 29);
-    QCOMPARE(meters(*form), QStringLiteral("0.000 12.63"));
-    form->TxtRmax->setFocus();
-    form->TxtRmax->selectAll();
-    QTest::keyClicks(form->TxtRmax, "50");
+    QVERIFY(tabTo("Option3"));
+    key(Qt::Key_Down);
+    QVERIFY(form->graphs->Picture4->isVisible());
+    key(Qt::Key_Up);
+    QVERIFY(tabTo("Picture3"));
+    key(Qt::Key_Space);
+    const circuit::LineFit fit = circuit::fitLine(form->s.I_m, form->s.U_m);
+    QVERIFY(fit.defined);
+    QCOMPARE(form->txtB->text(), ui::formatSingle(fit.KB, "##00.0000"));
     QVERIFY(boxes->errors.isEmpty());
-    QVERIFY(tableEmpty(*form));
-    QCOMPARE(redPixels(form->graphs->Picture3->image()), 0);
-    QCOMPARE(form->HScroll1->value(), 100);
-    QCOMPARE(form->Lbldv->text(), QStringLiteral("50"));
-    QCOMPARE(form->s.schema, 1);
+    QCOMPARE(form->s.Edc, 12.0);
 }
 
 QTEST_MAIN(TestExperiment)

@@ -6,6 +6,7 @@
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "info/form2.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -31,8 +32,13 @@ private slots:
     void slider_data();
     void slider();
     void sliderByMouse();
+    void numbersKeepEveryDigit_data();
+    void numbersKeepEveryDigit();
     void thumbUnderArrow_data();
     void thumbUnderArrow();
+    void focusMarks_data();
+    void focusMarks();
+    void desktopFontIgnored();
     void accessibleNames();
     void focusOrder();
 
@@ -139,6 +145,67 @@ void TestForm1::sliderByMouse()
     QCOMPARE(form->Lbldv->text(), QStringLiteral("48"));
 }
 
+void TestForm1::numbersKeepEveryDigit_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QStringList>("parameters"); // E, r, Ra, Rmax
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fits");
+    const QStringList designed{"16", "20", "5", "100"}, e220{"220", "0.01", "0", "100"}, e50{"50", "1", "0", "100"};
+    QTest::newRow("ammeter fits") << "Picture2" << designed << 100 << "0.105" << true;
+    QTest::newRow("voltmeter fits") << "Picture1" << designed << 100 << "10.98" << true;
+    QTest::newRow("current cell fits") << "lblI(1)" << designed << 100 << "0.105" << true;
+    QTest::newRow("efficiency cell fits") << "lblKPD(1)" << designed << 100 << "0.27" << true;
+    QTest::newRow("rheostat fits") << "Lbldv" << designed << 100 << "100" << true;
+    QTest::newRow("ammeter E 220") << "Picture2" << e220 << 0 << "22000.000" << false;
+    QTest::newRow("current cell E 220") << "lblI(1)" << e220 << 0 << "22000.000" << false;
+    QTest::newRow("full power cell E 220") << "lblP0(1)" << e220 << 0 << "4840000.00" << false;
+    QTest::newRow("ammeter E 50") << "Picture2" << e50 << 0 << "50.000" << false;
+    QTest::newRow("full power cell E 50") << "lblP0(1)" << e50 << 0 << "2500.00" << false;
+    QTest::newRow("rheostat 100.5") << "Lbldv" << QStringList{"16", "20", "5", "201"} << 50 << "100.5" << false;
+}
+
+void TestForm1::numbersKeepEveryDigit()
+{
+    QFETCH(QString, element);
+    QFETCH(QStringList, parameters);
+    QFETCH(int, slider);
+    QFETCH(QString, text);
+    QFETCH(bool, fits);
+    const QFont designed = form->findChild<QWidget *>(element)->font();
+    QLineEdit *boxes[4] = {form->TxtEdc, form->Txtr, form->TxtRa, form->TxtRmax};
+    for (int i = 0; i < 4; ++i)
+        boxes[i]->setText(parameters[i]);
+    form->Lblvkl_Click();
+    form->HScroll1->setValue(slider);
+    form->graphs->N_S_Click(1);
+
+    auto *w = form->findChild<QWidget *>(element);
+    QCOMPARE(w->accessibleDescription(), text);
+    QCOMPARE(w->font().pointSizeF() == designed.pointSizeF(), fits);
+    QVERIFY(w->font().pointSizeF() <= designed.pointSizeF());
+    // The element as the window shows it: its text's ink stays off the
+    // column at its inner right edge and, in a framed cell, whose number
+    // stands at the right, off the inner left one too. The meters and the
+    // rheostat's value begin their text at their left edge.
+    const QImage shown = form->surface->grab(w->geometry()).toImage();
+    const auto *frame = qobject_cast<QFrame *>(w);
+    const int edge = frame ? frame->frameWidth() : 0;
+    const QRect inner = QRect(QPoint(0, 0), w->size()).adjusted(edge, edge, -edge, -edge);
+    const QColor background = shown.pixelColor(inner.bottomLeft());
+    int ink = 0;
+    for (int y = inner.top(); y <= inner.bottom(); ++y) {
+        for (int x = inner.left(); x <= inner.right(); ++x) {
+            if (shown.pixelColor(x, y) == background)
+                continue;
+            ++ink;
+            QVERIFY2(x != inner.right() && (x != inner.left() || edge == 0), qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+        }
+    }
+    QVERIFY(ink > 10);
+}
+
 void TestForm1::thumbUnderArrow_data()
 {
     QTest::addColumn<int>("value");
@@ -165,6 +232,56 @@ void TestForm1::thumbUnderArrow()
     const QRect left = form->HScroll1->style()->subControlRect(QStyle::CC_ScrollBar, &option,
                                                                QStyle::SC_ScrollBarSubLine, form->HScroll1);
     QCOMPARE(left.width(), 17);
+}
+
+void TestForm1::focusMarks_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<bool>("pictureKept"); // everything inside the outline
+    QTest::newRow("U(I) graph") << "Picture3" << true;
+    QTest::newRow("voltmeter") << "Picture1" << true;
+    QTest::newRow("rheostat") << "HScroll1" << false;
+}
+
+void TestForm1::focusMarks()
+{
+    QFETCH(QString, element);
+    QFETCH(bool, pictureKept);
+    auto *w = form->findChild<QWidget *>(element);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    form->TxtEdc->setFocus();
+    const QImage before = w->grab().toImage();
+    w->setFocus();
+    QVERIFY(w->hasFocus());
+    const QImage after = w->grab().toImage();
+    QVERIFY(after != before);
+    if (pictureKept) {
+        const QRect inside = QRect(QPoint(0, 0), w->size()).adjusted(1, 1, -1, -1);
+        QCOMPARE(after.copy(inside), before.copy(inside));
+    }
+}
+
+void TestForm1::desktopFontIgnored()
+{
+    // A desktop with a large default font: the controls without a font of
+    // their own keep the small sans-serif face the window is laid out for.
+    const QFont desktop = QApplication::font();
+    QFont large = desktop;
+    large.setPointSize(14);
+    QApplication::setFont(large);
+    Form1 window;
+    Form2 authors;
+    QApplication::setFont(desktop);
+    for (QWidget *w : std::initializer_list<QWidget *>{window.graphs->Picture3, window.graphs->Picture5,
+                                                       window.graphs->N_S[1], window.Lbldv, authors.Label1}) {
+        const QFontInfo face(w->font());
+        QCOMPARE(face.family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(face.pointSize(), 8);
+        QVERIFY(QFontMetricsF(w->font()).horizontalAdvance(QLatin1Char('0')) < 7); // digits about 6 px wide
+    }
+    QCOMPARE(QFontInfo(window.Option1->font()).pointSizeF(), 9.75);
+    QCOMPARE(QFontInfo(window.menuBar()->font()).pointSize(), 14);
 }
 
 void TestForm1::accessibleNames()

@@ -22,4 +22,15 @@ QFont timesNewRoman(double points, bool bold)
     return font;
 }
 
+QFont systemDefaultFont()
+{
+    static const QFont font = [] {
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setStyleHint(QFont::SansSerif);
+        f.setPointSize(8);
+        return f;
+    }();
+    return font;
+}
+
 } // namespace ui

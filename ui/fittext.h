@@ -1,0 +1,21 @@
+// Text that keeps every digit: a number too wide for its element is drawn
+// smaller rather than cut.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// The font to draw `text` in within `room` pixels of advance: `designed`
+// itself when the text fits, else the largest smaller size of the same face
+// that fits, in quarter points (never eliding, never wrapping).
+QFont fittingFont(const QFont &designed, const QString &text, qreal room);
+
+// Gives `element` the fitting font for `text` (it keeps its font when that
+// is the same).
+void fitFont(QWidget *element, const QFont &designed, const QString &text, qreal room);
+
+} // namespace ui
