@@ -19,9 +19,10 @@ if(DCSIM_LAUNCHER MATCHES "[] \t\n\"'\\<>~|&;$*?#()`[]")
 endif()
 string(REPLACE "%" "%%" DCSIM_LAUNCHER "${DCSIM_LAUNCHER}")
 string(REPLACE "\\" "\\\\" DCSIM_LAUNCHER "${DCSIM_LAUNCHER}")
-# One entry per prefix, so that installs into different prefixes at the same
-# time do not write the same file.
+# Written apart for each prefix, so that installs into different prefixes at
+# the same time do not write the same file, and removed once installed.
 string(MD5 key "${DCSIM_LAUNCHER}")
 set(entry "${DCSIM_DESKTOP_DIR}/${key}/dcsim.desktop")
 configure_file("${DCSIM_DESKTOP_IN}" "${entry}" @ONLY)
 file(INSTALL DESTINATION "${full_DATADIR}/applications" TYPE FILE FILES "${entry}")
+file(REMOVE_RECURSE "${DCSIM_DESKTOP_DIR}/${key}")
