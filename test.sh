@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" "${E2E_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${E2E_PACKAGES[@]}" "${INSTALL_TEST_PACKAGES[@]}"
 build_dcsim -DBUILD_TESTING=ON
 cd build
 ctest --output-on-failure -j"$(nproc)"

@@ -1,6 +1,8 @@
 #include "info/pictures.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -73,8 +75,22 @@ void paintCircuit(QPainter &p, const QRectF &box, bool detailed)
         p.setPen(QPen(Wire, detailed ? width : width * 0.6));
         p.setBrush(MeterFace);
         p.drawEllipse(centre, radius, radius);
-        p.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
-                   Qt::AlignCenter, name);
+        // Below 24 pixels a letter is a grey blur; the face stays clean.
+        if (box.width() < 24)
+            return;
+        const QRectF face(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+        if (p.paintEngine()->type() != QPaintEngine::SVG) {
+            p.drawText(face, Qt::AlignCenter, name);
+            return;
+        }
+        // A scalable icon carries the letter as its outline, so that it
+        // looks the same wherever it is shown, with or without the font.
+        // Placed as drawText centres a line of text.
+        const QFontMetricsF metrics(letter);
+        QPainterPath outline;
+        outline.addText(face.center().x() - metrics.horizontalAdvance(name) / 2,
+                        face.center().y() + (metrics.ascent() - metrics.descent()) / 2, letter, name);
+        p.fillPath(outline, Wire);
     };
     meter(QPointF(L, 66), QStringLiteral("A"));
     meter(QPointF(50, Branch), QStringLiteral("V"));
@@ -106,17 +122,24 @@ QImage authorsPicture()
     return image;
 }
 
-QImage iconImage(int side)
+void paintIcon(QPainter &p, int side)
 {
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
     // A light rounded plate, so that the circuit shows on dark panels too.
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 250, 240));
     p.drawRoundedRect(QRectF(0, 0, side, side), side / 8.0, side / 8.0);
     paintCircuit(p, QRectF(0, 0, side, side), side >= 64);
+    p.restore();
+}
+
+QImage iconImage(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    paintIcon(p, side);
     return image;
 }
 

@@ -6,12 +6,18 @@
 #include <QIcon>
 #include <QImage>
 
+class QPainter;
+
 namespace info {
 
 // The Authors window's 150 x 180 picture: the circuit and Ohm's law below it.
 QImage authorsPicture();
 
-// The circuit alone on a transparent square of `side` pixels.
+// The icon: the circuit on a light rounded plate filling a square of `side`
+// pixels from (0, 0); the corners stay as they were.
+void paintIcon(QPainter &p, int side);
+
+// The icon on a transparent square of `side` pixels.
 QImage iconImage(int side);
 
 // The windows' icon, 32 x 32 (with larger sizes for desktops that want them).

@@ -15,12 +15,15 @@ ensure_packages() {
 }
 
 # What building and running the program needs.
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
                 fonts-liberation2 fontconfig)
 
 # What the end-to-end suite needs besides: an X server, a session bus, the
 # accessibility bus and Debian's Python with its AT-SPI, X and image modules.
 E2E_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi python3-xlib python3-pil)
+
+# What the installed layout test needs besides: the desktop entry's checker.
+INSTALL_TEST_PACKAGES=(desktop-file-utils)
 
 build_dcsim() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"

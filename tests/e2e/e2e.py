@@ -246,11 +246,12 @@ def find_application(pid):
 
 
 class Program:
-    def __init__(self, executable, pidfile):
+    def __init__(self, executable, pidfile, caller):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                    LC_ALL="C.UTF-8", LANG="C.UTF-8")
-        # Started from its own folder, where the help documents lie.
-        self.process = subprocess.Popen([executable], cwd=os.path.dirname(executable), env=env)
+        # The installed launcher, which runs the program in place of itself.
+        self.process = subprocess.Popen([executable], cwd=caller, env=env)
+        self.executable, self.caller = executable, caller
         self.pid = self.process.pid
         with open(pidfile, "w") as f:
             f.write(f"{self.pid}\n")
@@ -371,8 +372,9 @@ def red_dot_near(image, x, y):
 # The experiment.
 
 class Experiment:
-    def __init__(self, program, checks, heard, out):
+    def __init__(self, program, checks, heard, out, opened):
         self.p = program
+        self.opened = opened
         self.c = checks
         self.heard = heard
         self.out = out
@@ -520,6 +522,18 @@ class Experiment:
         self.c.equal(tuple(self.showing(self.graphs[k]) for k in "UPh"), (True, False, False),
                      "at start: graph U(I) shown")
         self.c.check(not self.showing(self.fit_k) and not self.showing(self.fit_b), "at start: k and b hidden")
+
+    def help_document(self):
+        """Started from another folder, "Справка 1" hands the installed
+        spravka1.pdf to the desktop's opener."""
+        docs = os.path.realpath(os.path.join(os.path.dirname(self.p.executable), "..", "share", "dcsim"))
+        with open(f"/proc/{self.p.pid}/environ", "rb") as f:
+            told = f"DCSIM_CALLER_DIR={os.path.realpath(self.p.caller)}".encode() in f.read().split(b"\0")
+        self.c.equal((os.readlink(f"/proc/{self.p.pid}/cwd"), told), (docs, True),
+                     "launcher: the program runs in the documents' folder and knows the caller's")
+        act(self.p.one(pyatspi.ROLE_MENU_ITEM, "Справка 1"), "Press")
+        expected = f"file://{docs}/spravka1.pdf\n"
+        self.c.equal(settle(lambda: open(self.opened).read(), expected), expected, "Справка 1 opens spravka1.pdf")
 
     def key_and_schemes(self):
         mark = self.press_key(True)
@@ -720,7 +734,7 @@ class Experiment:
         self.c.equal(status, 0, "answer Yes: the program ends with status 0")
 
     def run(self):
-        steps = [self.names, self.start_state, self.window_geometry, self.key_and_schemes,
+        steps = [self.names, self.start_state, self.help_document, self.window_geometry, self.key_and_schemes,
                  self.rejected_entry, self.parameters, self.record, self.graph_choice,
                  self.screen_checks, self.fit, self.open_key_on_screen, self.exit_question]
         for step in steps:
@@ -746,6 +760,8 @@ def main():
     parser.add_argument("--dcsim")
     parser.add_argument("--out")
     parser.add_argument("--pidfile")
+    parser.add_argument("--caller", help="the folder to start the program from")
+    parser.add_argument("--opened", help="the file where the stand-in opener notes its arguments")
     parser.add_argument("--edit", nargs=3, metavar=("PID", "NAME", "TEXT"))
     parser.add_argument("--limit", type=int, default=100, help="seconds before the run gives up")
     args = parser.parse_args()
@@ -763,8 +779,8 @@ def main():
     os.makedirs(args.out, exist_ok=True)
     program = None
     try:
-        program = Program(args.dcsim, args.pidfile)
-        Experiment(program, checks, heard, args.out).run()
+        program = Program(args.dcsim, args.pidfile, args.caller)
+        Experiment(program, checks, heard, args.out, args.opened).run()
     except Failure as failure:
         checks.check(False, "the run went on to its end", str(failure))
     finally:

@@ -2,9 +2,11 @@
 # Runs the end-to-end suite: the real dcsim in an X server of its own, on a
 # session bus and an accessibility bus of its own, driven by e2e.py through
 # AT-SPI. Every process started here is stopped again, whatever happens; the
-# caller's display and buses are never used.
+# caller's display and buses are never used. The program is the build
+# installed into a scratch prefix, started through its launcher from an
+# empty folder, with a stand-in for xdg-open that notes what it is handed.
 #
-#   run_e2e.sh <dcsim executable> <folder for the screenshots>
+#   run_e2e.sh <build folder> <folder for the screenshots>
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -86,22 +88,23 @@ if [ "${1:-}" = "--inside-bus" ]; then
         exit 1
     fi
 
-    "$python" "$here/e2e.py" --dcsim "$dcsim" --out "$out" --pidfile "$work/dcsim.pid"
+    "$python" "$here/e2e.py" --dcsim "$dcsim" --out "$out" --pidfile "$work/dcsim.pid" \
+        --caller "$work/caller" --opened "$work/opened"
     exit $?
 fi
 
 # ---------------------------------------------------------------------------
 # First stage: check the tools, start the X server, then the session bus.
 if [ $# -ne 2 ]; then
-    echo "usage: $0 <dcsim executable> <folder for the screenshots>" >&2
+    echo "usage: $0 <build folder> <folder for the screenshots>" >&2
     exit 2
 fi
-dcsim=$(realpath "$1")
+build=$(realpath "$1")
 out=$(realpath -m "$2")
 started=$SECONDS
 
 missing=()
-for tool in Xvfb dbus-run-session dbus-send "$launcher" "$python"; do
+for tool in cmake Xvfb dbus-run-session dbus-send "$launcher" "$python"; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 if [ ${#missing[@]} -eq 0 ] && ! "$python" -c 'import pyatspi, Xlib, PIL.ImageGrab' 2>/dev/null; then
@@ -111,7 +114,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     say "missing: ${missing[*]}; ./test.sh installs what the end-to-end suite needs"
     exit 1
 fi
-[ -x "$dcsim" ] || { say "no program at $dcsim"; exit 1; }
 mkdir -p "$out"
 
 # Nothing of the caller's desktop leaks in.
@@ -139,6 +141,20 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
+
+# The build installed into a scratch prefix; an empty folder to start its
+# launcher from; first in PATH, a stand-in for xdg-open that notes the
+# documents the program hands it.
+cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
+    { say "cmake --install $build failed"; cat "$work/install.log" >&2; exit 1; }
+dcsim=$work/prefix/bin/dcsim
+mkdir "$work/caller" "$work/opener"
+cat >"$work/opener/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$1" >>"$work/opened"
+EOF
+chmod +x "$work/opener/xdg-open"
+export PATH=$work/opener:$PATH
 
 # Xvfb picks a free display and writes its number once it accepts clients.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
