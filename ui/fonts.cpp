@@ -1,6 +1,7 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace ui {
 
@@ -10,10 +11,13 @@ QFont timesNewRoman(double points, bool bold)
     // asked for by name, as the system's font configuration would choose it:
     // a family that is not there sends Qt through every installed font for
     // a substitute, once for each size and weight.
+    // The installed families are listed as they are: unlike hasFamily(),
+    // looking through the list resolves no aliases through fontconfig.
     static const QString family = [] {
         const QString times = QStringLiteral("Times New Roman");
         const QString twin = QStringLiteral("Liberation Serif");
-        return !QFontDatabase::hasFamily(times) && QFontDatabase::hasFamily(twin) ? twin : times;
+        const QStringList installed = QFontDatabase::families();
+        return !installed.contains(times) && installed.contains(twin) ? twin : times;
     }();
     QFont font(family);
     font.setStyleHint(QFont::Serif);
