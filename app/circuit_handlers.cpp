@@ -52,7 +52,7 @@ void Form1::HScroll1_Change()
     // Numbers too wide for their element are drawn smaller, never cut.
     ui::fitFont(Lbldv, ui::systemDefaultFont(), resistance, Lbldv->width() - 1);
     Lbldv->setText(resistance);
-    ui::describe(Lbldv, resistance);
+    ui::showInName(Lbldv, Lbldv->toolTip(), resistance);
     ui::describe(HScroll1, resistance);
 }
 
@@ -61,7 +61,7 @@ void Form1::showReading(graphs::Canvas *meter, const QString &text)
     ui::fitFont(meter, meterFont(), text, meter->width() - 1);
     meter->cls();
     meter->print(text);
-    ui::describe(meter, text);
+    ui::showInName(meter, meter->toolTip(), text);
 }
 
 void Form1::Option1_Click()

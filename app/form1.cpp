@@ -8,6 +8,7 @@
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
 #include "info/form2.h"
+#include "ui/accessiblelineedit.h"
 #include "ui/fonts.h"
 #include "ui/naming.h"
 
@@ -96,6 +97,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
 {
     graphs::installCanvasAccessibility();
     KeyLabel::installAccessibility();
+    ui::installLineEditAccessibility();
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Моделирование работы электрической цепи постоянного тока"));

@@ -11,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,7 +35,9 @@ struct Column {
 const QColor Yellowish(255, 255, 192);
 const QColor Bluish(192, 255, 255);
 
-// The efficiency column shows the Greek eta in its header.
+// The columns in the order they stand; the efficiency column shows the
+// Greek eta in its header.
+enum { ColumnI, ColumnU, ColumnP0, ColumnPv, ColumnKPD };
 const Column Columns[5] = {
     {"lblI", 30, 45, "I, A", "Сила тока, А", Yellowish},
     {"lblU", 76, 45, "U, B", "Напряжение, В", Yellowish},
@@ -49,6 +52,12 @@ constexpr int RowPitch = 21;
 constexpr int CellHeight = 20;
 
 int rowTop(int n) { return RowTop + RowPitch * (n - 1); }
+
+// A data cell has no tooltip; its name tells column and row.
+QString cellName(const Column &c, int n)
+{
+    return QStringLiteral("%1, строка %2").arg(QString::fromUtf8(c.tooltip)).arg(n);
+}
 
 const QFont &cellFont()
 {
@@ -78,20 +87,10 @@ QLabel *makeCell(QWidget *surface, const Column &c, int n)
         // The room a framed label keeps at its aligned side, fixed at what
         // the cell's own font gives, so that a smaller font keeps the edge.
         cell->setIndent(QFontMetrics(cellFont()).horizontalAdvance(QLatin1Char('x')) / 2);
-        // A data cell has no tooltip; its name tells column and row, its
-        // description what it shows.
         cell->setObjectName(QStringLiteral("%1(%2)").arg(QLatin1String(c.name)).arg(n));
-        cell->setAccessibleName(QStringLiteral("%1, строка %2").arg(column).arg(n));
+        cell->setAccessibleName(cellName(c, n));
     }
     return cell;
-}
-
-void setCell(QLabel *cell, const QString &text)
-{
-    // A number wider than the cell is drawn smaller, never cut.
-    ui::fitFont(cell, cellFont(), text, cell->contentsRect().width() - cell->indent() - 1);
-    cell->setText(text);
-    ui::describe(cell, text.trimmed());
 }
 
 } // namespace
@@ -103,12 +102,26 @@ Graphs::Graphs(QWidget *surface, circuit::SimState &state) : QObject(surface), s
     buildGraphs(surface);
 }
 
+std::array<QLabel *, 11> &Graphs::column(int c)
+{
+    std::array<QLabel *, 11> *columns[5] = {&lblI, &lblU, &lblP0, &lblPv, &lblKPD};
+    return *columns[c];
+}
+
+void Graphs::setCell(int c, std::size_t n, const QString &text)
+{
+    QLabel *cell = column(c)[n];
+    // A number wider than the cell is drawn smaller, never cut.
+    ui::fitFont(cell, cellFont(), text, cell->contentsRect().width() - cell->indent() - 1);
+    cell->setText(text);
+    ui::showInName(cell, cellName(Columns[c], static_cast<int>(n)), text.trimmed());
+}
+
 void Graphs::buildTable(QWidget *surface)
 {
-    std::array<QLabel *, 11> *arrays[5] = {&lblI, &lblU, &lblP0, &lblPv, &lblKPD};
     for (int c = 0; c < 5; ++c)
         for (int n = 0; n <= 10; ++n)
-            (*arrays[c])[static_cast<std::size_t>(n)] = makeCell(surface, Columns[c], n);
+            column(c)[static_cast<std::size_t>(n)] = makeCell(surface, Columns[c], n);
 
     for (int n = 1; n <= 10; ++n) {
         auto *button = new QPushButton(QString::number(n), surface);
@@ -116,8 +129,24 @@ void Graphs::buildTable(QWidget *surface)
         ui::nameControl(button, QStringLiteral("N_S(%1)").arg(n), {}, QString::number(n));
         button->setAccessibleDescription(QStringLiteral("Записать измерение в строку %1").arg(n));
         connect(button, &QPushButton::clicked, this, [this, n] { N_S_Click(n); });
+        button->installEventFilter(this); // Enter presses it, as Space does
         N_S[static_cast<std::size_t>(n)] = button;
     }
+}
+
+bool Graphs::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!key->isAutoRepeat())
+                button->click();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Graphs::buildGraphs(QWidget *surface)
@@ -193,23 +222,23 @@ void Graphs::N_S_Click(int Index)
     const circuit::MeasuredRow row = circuit::measuredRow(s.I, s.U, s.RR, s.Edc, s.Ra, s.Rv, s.schema);
 
     s.I_m[n] = row.I;
-    setCell(lblI[n], ui::formatNumber(s.I, "#0.000"));
+    setCell(ColumnI, n, ui::formatNumber(s.I, "#0.000"));
     s.U_m[n] = row.U;
-    setCell(lblU[n], ui::formatNumber(s.U, "##0.00"));
+    setCell(ColumnU, n, ui::formatNumber(s.U, "##0.00"));
     Picture3->setDrawWidth(PointWidth);
     Picture3->pset(row.I, row.U, Red);
 
     s.Pv_m[n] = row.Pv;
-    setCell(lblPv[n], ui::formatSingle(s.Pv_m[n], "##0.00"));
+    setCell(ColumnPv, n, ui::formatSingle(s.Pv_m[n], "##0.00"));
     Picture4->setDrawWidth(PointWidth);
     Picture4->pset(s.I_m[n], s.Pv_m[n], Red);
 
     s.Po_m[n] = row.Po;
-    setCell(lblP0[n], ui::formatSingle(s.Po_m[n], "##0.00"));
+    setCell(ColumnP0, n, ui::formatSingle(s.Po_m[n], "##0.00"));
     Picture4->pset(s.I_m[n], s.Po_m[n], Red);
 
     s.h_m[n] = row.h;
-    setCell(lblKPD[n], ui::formatSingle(s.h_m[n], "##0.00"));
+    setCell(ColumnKPD, n, ui::formatSingle(s.h_m[n], "##0.00"));
     Picture5->setDrawWidth(PointWidth);
     Picture5->pset(s.I_m[n], s.h_m[n], Red);
 
@@ -224,8 +253,8 @@ void Graphs::ochistka()
         s.Pv_m[n] = 0;
         s.Po_m[n] = 0;
         s.h_m[n] = 0;
-        for (QLabel *cell : {lblI[n], lblU[n], lblPv[n], lblP0[n], lblKPD[n]})
-            setCell(cell, QStringLiteral(" "));
+        for (int c : {ColumnI, ColumnU, ColumnPv, ColumnP0, ColumnKPD})
+            setCell(c, n, QStringLiteral(" "));
     }
     drawAxes();
     describeGraphs();

@@ -61,7 +61,14 @@ public:
     int recordedRows() const;
     QString tableText() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Column c (0 for the current, 4 for the efficiency), rows 0..10.
+    std::array<QLabel *, 11> &column(int c);
+    // Shows `text` in row n of column c, and tells assistive technology.
+    void setCell(int c, std::size_t n, const QString &text);
     void buildTable(QWidget *surface);
     void buildGraphs(QWidget *surface);
     void drawAxes();

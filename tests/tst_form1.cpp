@@ -40,6 +40,8 @@ private slots:
     void focusMarks();
     void desktopFontIgnored();
     void accessibleNames();
+    void textPieces_data();
+    void textPieces();
     void focusOrder();
 
 private:
@@ -286,8 +288,9 @@ void TestForm1::desktopFontIgnored()
 
 void TestForm1::accessibleNames()
 {
-    // The tooltip, else the caption.
-    QCOMPARE(form->Picture2->accessibleName(), QStringLiteral("Сила тока, А"));
+    // The tooltip (else the caption), then what the control shows.
+    QCOMPARE(form->Picture2->accessibleName(), QStringLiteral("Сила тока, А: 0.000"));
+    QCOMPARE(form->graphs->lblU[3]->accessibleName(), QStringLiteral("Напряжение, В, строка 3"));
     QCOMPARE(form->graphs->Option5->accessibleName(), QStringLiteral("h(I)"));
 
     // The key is a pressable button for assistive technology, outside the focus order.
@@ -301,6 +304,47 @@ void TestForm1::accessibleNames()
 
     QAccessibleInterface *meter = QAccessible::queryAccessibleInterface(form->Picture2);
     QCOMPARE(meter->text(QAccessible::Description), QStringLiteral("0.000"));
+}
+
+void TestForm1::textPieces_data()
+{
+    // The pieces at, before and after an offset, as "start-end".
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<QStringList>("pieces");
+    const int word = QAccessible::WordBoundary, character = QAccessible::CharBoundary;
+    QTest::newRow("word at the end") << " 16" << 3 << word << QStringList{"1-3", "0-1", "3-3"};
+    QTest::newRow("word at a blank") << " 16" << 0 << word << QStringList{"0-1", "0-0", "1-3"};
+    QTest::newRow("two words") << "12 abc" << 4 << word << QStringList{"3-6", "0-3", "6-6"};
+    QTest::newRow("character at the end") << "100" << 3 << character << QStringList{"3-3", "2-3", "3-3"};
+    QTest::newRow("character past the end") << "100" << 9 << character << QStringList{"3-3", "2-3", "3-3"};
+    QTest::newRow("character") << "100" << 0 << character << QStringList{"0-1", "0-0", "1-2"};
+    QTest::newRow("line") << "1e3" << 1 << int(QAccessible::LineBoundary) << QStringList{"0-3", "0-0", "3-3"};
+    QTest::newRow("empty") << "" << 0 << word << QStringList{"0-0", "0-0", "0-0"};
+}
+
+void TestForm1::textPieces()
+{
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(int, boundary);
+    // Every text box answers through the program's own text interface.
+    form->txtK->setText(text);
+    QAccessibleTextInterface *box = QAccessible::queryAccessibleInterface(form->txtK)->textInterface();
+    QStringList pieces;
+    int start = -1, end = -1;
+    const auto type = QAccessible::TextBoundaryType(boundary);
+    using Query = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int *, int *) const;
+    for (Query query : {&QAccessibleTextInterface::textAtOffset, &QAccessibleTextInterface::textBeforeOffset,
+                        &QAccessibleTextInterface::textAfterOffset}) {
+        const QString piece = (box->*query)(offset, type, &start, &end);
+        QCOMPARE(piece, text.mid(start, end - start));
+        pieces << QStringLiteral("%1-%2").arg(start).arg(end);
+    }
+    QTEST(pieces, "pieces");
+    box->attributes(std::min<int>(offset, text.size()), &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, int(text.size()))); // one run over the whole text
 }
 
 void TestForm1::focusOrder()

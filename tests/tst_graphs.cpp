@@ -264,6 +264,7 @@ void TestGraphs::tableRows()
                           g->lblKPD[4]->text()}),
              cells);
     QCOMPARE(g->lblKPD[4]->accessibleDescription(), cells[4]);
+    QCOMPARE(g->lblKPD[4]->accessibleName(), "КПД, %, строка 4: " + cells[4]);
     QCOMPARE(s.Nomer, 4);
     QCOMPARE(s.h_m[4], s.Pv_m[4] / s.Po_m[4]);
     QCOMPARE(s.U_m[4], float(U));
@@ -271,6 +272,7 @@ void TestGraphs::tableRows()
     QLocale::setDefault(QLocale(QLocale::Russian));
     record(4, I, U, RR, schema);
     QCOMPARE(g->lblU[4]->text(), QString(cells[1]).replace('.', ','));
+    QCOMPARE(g->lblU[4]->accessibleName(), "Напряжение, В, строка 4: " + QString(cells[1]).replace('.', ','));
 }
 
 void TestGraphs::rowsOutOfOrderAndAgain()

@@ -24,4 +24,12 @@ void describe(QWidget *w, const QString &description)
         w->setAccessibleDescription(description);
 }
 
+void showInName(QWidget *w, const QString &name, const QString &shown)
+{
+    const QString full = shown.isEmpty() ? name : name + QStringLiteral(": ") + shown;
+    if (w->accessibleName() != full)
+        w->setAccessibleName(full);
+    describe(w, shown);
+}
+
 } // namespace ui

@@ -17,4 +17,10 @@ void nameControl(QWidget *w, const QString &name, const QString &tooltip,
 // assistive technology hears of the change.
 void describe(QWidget *w, const QString &description);
 
+// Puts what a control shows where a screen reader reads it: the accessible
+// name becomes `name` (its tooltip, else its caption), ": " and the text as
+// shown ("Сила тока, А: 0.105"; `name` alone while it shows nothing), and
+// the description the text itself.
+void showInName(QWidget *w, const QString &name, const QString &shown);
+
 } // namespace ui
