@@ -104,9 +104,12 @@ qreal paintSetUp(Page &page, qreal y, const LabReport &r)
     for (const LabReport::Parameter &parameter : r.parameters) {
         const qreal meaning = page.write(QRectF(left, ly, valueColumn - 2 * mm, page.area.height()),
                                          parameter.meaning, bodyFont());
-        const qreal value = page.write(QRectF(left + valueColumn, ly, leftWidth - valueColumn, page.area.height()),
-                                       parameter.caption + QLatin1Char(' ') + parameter.value, bodyFont());
-        ly += std::max(meaning, value) + 0.8 * mm;
+        // A box may hold a long text after its number; it is cut to one line.
+        const qreal width = leftWidth - valueColumn;
+        const QString value = QFontMetricsF(bodyFont(), page.p.device())
+                                  .elidedText(parameter.caption + QLatin1Char(' ') + parameter.value, Qt::ElideRight, width);
+        const qreal valueHeight = page.write(QRectF(left + valueColumn, ly, width, page.area.height()), value, bodyFont());
+        ly += std::max(meaning, valueHeight) + 0.8 * mm;
     }
     ly += 2 * mm;
     ly += page.write(QRectF(left, ly, leftWidth, page.area.height()), r.scheme, boldBodyFont());
