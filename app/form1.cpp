@@ -8,6 +8,7 @@
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
 #include "info/form2.h"
+#include "report/exportactions.h"
 #include "ui/accessiblelineedit.h"
 #include "ui/fonts.h"
 #include "ui/naming.h"
@@ -114,6 +115,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
     buildFitAndMenus();
     setFocusOrder();
     connectHandlers();
+    new report::ExportActions(*this, *m_boxes); // the table, graphs and report as files
 
     // Client area 549 x 439 below the menu bar, its top-left corner at (71, 255).
     const int menuHeight = menuBar()->sizeHint().height();

@@ -109,6 +109,8 @@ public:
     void Picture3_Click();
     static constexpr double FitSeconds = 10;
     double fitSeconds = FitSeconds;
+    // A line was fitted since the last reset (the lab report shows its k and b).
+    bool fitSinceReset = false;
 
     // Pauses the caller for `seconds` while the window stays responsive.
     void Wait(double seconds);

@@ -79,6 +79,7 @@ void Form1::Picture3_Click()
     s.S_x2 = fit.S_x2;
     s.KK = fit.KK;
     s.KB = fit.KB;
+    fitSinceReset = true;
 
     txtK->setText(ui::formatSingle(s.KK, "##00.0000"));
     ui::describe(txtK, txtK->text());

@@ -81,6 +81,7 @@ void Form1::sbros()
 
     txtK->setVisible(false);
     txtB->setVisible(false);
+    fitSinceReset = false;
 }
 
 void Form1::Form_Resize()

@@ -3,6 +3,8 @@
 #include "ui/focusmark.h"
 
 #include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -73,6 +75,8 @@ void Canvas::erase()
 {
     m_texts.clear();
     m_drawn.clear();
+    m_flushed = 0;
+    m_listDropped = false;
     m_erased = true;
     m_size = size();
     update();
@@ -123,8 +127,8 @@ void Canvas::record(Drawn d)
 {
     d.clip = QRectF(0, 0, width(), height());
     m_drawn.push_back(std::move(d));
-    // A canvas drawn on for long while hidden keeps no endless list.
-    if (m_drawn.size() > 4096)
+    // A canvas drawn on for long while hidden does not put it off for ever.
+    if (m_drawn.size() - m_flushed > 4096)
         flush();
     update();
 }
@@ -137,6 +141,7 @@ void Canvas::flush() const
         // Nothing of the drawing survives a canvas without area.
         m_image = QImage();
         m_drawn.clear();
+        m_flushed = 0;
         m_erased = true;
         return;
     }
@@ -159,10 +164,24 @@ void Canvas::flush() const
         m_erased = false;
     }
     m_keep = QRectF(0, 0, width(), height());
-    if (m_drawn.empty())
+    if (m_flushed == m_drawn.size())
         return;
     QPainter p(&m_image);
-    for (const Drawn &d : m_drawn) {
+    paintDrawn(p, m_flushed, 1.0);
+    m_flushed = m_drawn.size();
+    // Far more than any experiment draws between two erases: the list is
+    // let go rather than kept without end, and the image stands for it.
+    if (m_drawn.size() > 16384) {
+        m_drawn.clear();
+        m_flushed = 0;
+        m_listDropped = true;
+    }
+}
+
+void Canvas::paintDrawn(QPainter &p, std::size_t first, qreal fontScale) const
+{
+    for (std::size_t i = first; i < m_drawn.size(); ++i) {
+        const Drawn &d = m_drawn[i];
         if (d.clip.isEmpty())
             continue;
         p.setClipRect(d.clip);
@@ -184,13 +203,39 @@ void Canvas::flush() const
             }
             break;
         case Drawn::Text:
-            p.setFont(d.font);
+            if (fontScale != 1.0 && d.font.pointSizeF() > 0) {
+                QFont font = d.font;
+                font.setPointSizeF(font.pointSizeF() * fontScale);
+                p.setFont(font);
+            } else {
+                p.setFont(d.font);
+            }
             p.setPen(d.colour);
             p.drawText(d.a, d.text);
             break;
         }
     }
-    m_drawn.clear();
+}
+
+void Canvas::replay(QPainter &painter, const QRectF &target) const
+{
+    noteSize();
+    painter.save();
+    painter.setClipRect(target, Qt::IntersectClip);
+    painter.fillRect(target, m_back);
+    if (width() > 0 && height() > 0) {
+        painter.translate(target.topLeft());
+        painter.scale(target.width() / width(), target.height() / height());
+        if (m_listDropped) {
+            painter.drawImage(QRectF(0, 0, width(), height()), image());
+        } else {
+            // A point size means more device pixels on a finer device; the
+            // scale above already makes the drawing as large as the target.
+            const qreal dpi = painter.device() ? painter.device()->logicalDpiY() : logicalDpiY();
+            paintDrawn(painter, 0, logicalDpiY() / dpi);
+        }
+    }
+    painter.restore();
 }
 
 void Canvas::drawSegment(QPointF from, QPointF to, const QColor &c)
@@ -308,16 +353,24 @@ public:
         QStringList names = QAccessibleWidget::actionNames();
         if (canvas()->isClickable())
             names.prepend(pressAction());
+        if (canvas()->contextMenuPolicy() == Qt::CustomContextMenu)
+            names.append(showMenuAction());
         return names;
     }
     void doAction(const QString &name) override
     {
         // The click runs once the caller has its answer: the line fit waits
         // ten seconds, and a screen reader must not be kept waiting with it.
-        if (name == pressAction() && canvas()->isClickable())
+        if (name == pressAction() && canvas()->isClickable()) {
             QMetaObject::invokeMethod(canvas(), &Canvas::clicked, Qt::QueuedConnection);
-        else
+        } else if (name == showMenuAction() && canvas()->contextMenuPolicy() == Qt::CustomContextMenu) {
+            // As the Menu key would: the menu opens at the canvas's middle.
+            const QPoint middle = canvas()->rect().center();
+            QCoreApplication::postEvent(canvas(), new QContextMenuEvent(QContextMenuEvent::Keyboard, middle,
+                                                                        canvas()->mapToGlobal(middle)));
+        } else {
             QAccessibleWidget::doAction(name);
+        }
     }
 
 private:

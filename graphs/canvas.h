@@ -8,7 +8,9 @@
 // Lines, dots and texts are kept as a list and put into the image only when
 // it is shown or read, each cut to the canvas as it was when it was drawn.
 // So a canvas that is erased and drawn again several times before it is
-// seen, or while it is hidden, costs only the list.
+// seen, or while it is hidden, costs only the list. The list stays after
+// it has gone into the image, until the next erase, so that the drawing
+// can be drawn again elsewhere at any resolution (the lab report).
 #pragma once
 
 #include <QAccessible>
@@ -20,6 +22,8 @@
 #include <QWidget>
 
 #include <vector>
+
+class QPainter;
 
 namespace graphs {
 
@@ -72,6 +76,12 @@ public:
         return m_image;
     }
 
+    // Draws everything drawn since the last erase onto `painter`, the
+    // canvas's rectangle mapped onto `target` and cut to it: lines, dots and
+    // texts stay lines, dots and texts at the painter's resolution, texts
+    // as large against the drawing as on the screen.
+    void replay(QPainter &painter, const QRectF &target) const;
+
     // Whether a click (or Space/Enter with the focus) is reported by clicked().
     void setClickable(bool on) { m_clickable = on; }
     bool isClickable() const { return m_clickable; }
@@ -111,13 +121,18 @@ private:
     // Puts everything drawn into the image, at the canvas's present size
     // and the screen's ratio.
     void flush() const;
+    // Paints the list from item `first` on; texts are scaled by `fontScale`.
+    void paintDrawn(QPainter &p, std::size_t first, qreal fontScale) const;
     void drawSegment(QPointF from, QPointF to, const QColor &c);
 
     mutable QImage m_image;          // the drawing up to the last flush
     mutable bool m_erased = true;    // the image is to be erased before m_drawn goes in
     mutable QRectF m_keep;           // the part of the image that survives resizing
     mutable QSize m_size;            // the canvas's size as last noted
-    mutable std::vector<Drawn> m_drawn;
+    mutable std::vector<Drawn> m_drawn; // everything since the last erase
+    mutable std::size_t m_flushed = 0;  // how much of m_drawn is in the image
+    // A list grown past any real use was let go; the image stands for it.
+    mutable bool m_listDropped = false;
     QStringList m_texts;
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;

@@ -19,8 +19,9 @@ BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-tran
                 fonts-liberation2 fontconfig)
 
 # What the end-to-end suite needs besides: an X server, a session bus, the
-# accessibility bus and Debian's Python with its AT-SPI, X and image modules.
-E2E_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi python3-xlib python3-pil)
+# accessibility bus, Debian's Python with its AT-SPI, X and image modules,
+# and poppler's tools to read back the saved report.
+E2E_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi python3-xlib python3-pil poppler-utils)
 
 # What the installed layout test needs besides: the desktop entry's checker.
 INSTALL_TEST_PACKAGES=(desktop-file-utils)

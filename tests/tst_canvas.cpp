@@ -1,9 +1,11 @@
 // The drawing canvas keeps what is drawn as a list and puts it into its image
 // only when the image is shown or read; the image must be the same as if
-// every line had gone into it at once, whatever the canvas's size did since.
+// every line had gone into it at once, whatever the canvas's size did since,
+// and the list replayed elsewhere must give that image again.
 #include "graphs/canvas.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTest>
 
 class TestCanvas : public QObject
@@ -71,6 +73,13 @@ void TestCanvas::drawingAcrossResizes()
         const QColor got = image.pixelColor(qRound(p[1].toInt() * dpr), qRound(p[2].toInt() * dpr));
         QVERIFY2(got == want, qPrintable(pixel + QStringLiteral(": ") + got.name()));
     }
+    // Replayed onto an image of its own size, the list gives the canvas's own image.
+    QImage replayed(image.size(), image.format());
+    replayed.setDevicePixelRatio(dpr);
+    QPainter painter(&replayed);
+    canvas.replay(painter, QRectF(0, 0, canvas.width(), canvas.height()));
+    painter.end();
+    QCOMPARE(replayed, image);
 }
 
 QTEST_MAIN(TestCanvas)

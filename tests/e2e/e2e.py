@@ -11,6 +11,7 @@ Screenshots of the window are checked at the pixels that matter and saved.
 """
 
 import argparse
+import csv
 import math
 import os
 import re
@@ -185,7 +186,7 @@ class Announcements:
         try:
             source = event.source
             if event.type.endswith("accessible-description"):
-                self.heard.append((source.name, source.description))
+                self.heard.append((source.name.split(": ")[0], source.description))
             else:
                 self.heard.append((source.name, source.queryValue().currentValue))
         except Exception:
@@ -200,6 +201,11 @@ class Announcements:
 
 # ---------------------------------------------------------------------------
 # The program under test, seen through AT-SPI.
+
+def named(acc, name):
+    """A control's name is its own, or that followed by what it shows."""
+    return acc.name == name or acc.name.startswith(name + ": ")
+
 
 def has(acc, state):
     return acc.getState().contains(state)
@@ -248,7 +254,7 @@ def find_application(pid):
 class Program:
     def __init__(self, executable, pidfile, caller):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LC_ALL="C.UTF-8", LANG="C.UTF-8")
+                   LC_ALL="C.UTF-8", LANG="C.UTF-8", XDG_CONFIG_HOME=os.path.dirname(pidfile))
         # The installed launcher, which runs the program in place of itself.
         self.process = subprocess.Popen([executable], cwd=caller, env=env)
         self.executable, self.caller = executable, caller
@@ -272,7 +278,7 @@ class Program:
 
     def one(self, role, name, focusable=None):
         """The one control of this role and name (and focusability)."""
-        found = [n for n in self.nodes if n.getRole() == role and n.name == name and
+        found = [n for n in self.nodes if n.getRole() == role and named(n, name) and
                  (focusable is None or has(n, pyatspi.STATE_FOCUSABLE) == focusable)]
         if len(found) != 1:
             raise Failure(f"{len(found)} controls with role {pyatspi.Role(role)!s} and name {name!r}, expected one")
@@ -504,8 +510,8 @@ class Experiment:
         self.c.check(len(self.p.nodes) > 100 and not unnamed, "every control has an accessible name",
                      f"{len(unnamed)} without: {unnamed[:10]}")
         self.c.check(not latin, "accessible names are Russian", f"not Russian: {latin}")
-        focusable = [n.name for n in self.p.nodes if has(n, pyatspi.STATE_FOCUSABLE)]
-        self.c.check(all(n in focusable for n in (AMMETER, VOLTMETER, RHEOSTAT, GRAPH["U"])),
+        focusable = [n for n in self.p.nodes if has(n, pyatspi.STATE_FOCUSABLE)]
+        self.c.check(all(any(named(f, n) for f in focusable) for n in (AMMETER, VOLTMETER, RHEOSTAT, GRAPH["U"])),
                      "meters, rheostat and graph take the keyboard focus")
 
     def start_state(self):
@@ -712,6 +718,51 @@ class Experiment:
                         max(0.0, self.fitted_at + 15 - time.monotonic()))
         self.c.check(hidden, "fit: k and b hide again after their ten seconds")
 
+    def exports(self):
+        """The report and the table saved through the graph's context menu and
+        the file dialog, read back with poppler-utils and Python's csv."""
+        menus = []  # a popup menu is no child of the application: it is heard of when shown
+        pyatspi.Registry.registerEventListener(lambda e: menus.append(e.source) if e.detail1 else None,
+                                               "object:state-changed:showing")
+
+        def save(item, name):
+            path = os.path.join(self.out, name)
+            if os.path.exists(path):
+                os.remove(path)
+            menus.clear()
+            act(self.graphs["U"], "ShowMenu")
+            entry = wait_for(f"menu item {item!r}", lambda: [n for m in menus if m.getRole() == pyatspi.ROLE_POPUP_MENU
+                                                              and self.showing(m) for n in children(m) if n.name == item][0])
+            act(entry, "Press")
+            dialog = wait_for("the file dialog", lambda: [w for w in children(self.p.app) if
+                                                          w.getRole() == pyatspi.ROLE_DIALOG and self.showing(w)][0])
+            suffix = os.path.splitext(name)[1]
+            edit = [n for n in descendants(dialog) if n.getRole() == pyatspi.ROLE_TEXT and text_of(n).endswith(suffix)][0]
+            self.c.check(re.fullmatch(r"\w+-\d{4}-\d\d-\d\d-\d{4}" + suffix, text_of(edit)),
+                         f"{item}: a name with the date and time is offered", text_of(edit))
+            edit.queryEditableText().setTextContents(path)
+            act([n for n in descendants(dialog) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Сохранить"][0],
+                "Press")
+            wait_for(f"{name} written", lambda: os.path.exists(path))
+            return path
+
+        pdf = save("Сохранить отчёт (PDF)…", "report.pdf")
+        text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout
+        lines = [line.split() for line in text.splitlines()]
+        captions = {"E": "E (В)=", "r": "r(Oм)=", "Rv": "Rv(Ом)=", "Ra": "Ra(Ом)=", "Rmax": "Rmax(Ом)="}
+        self.c.check(TITLE in text and all(f"{captions[k]} {text_of(b).strip()}" in text for k, b in self.boxes.items()),
+                     "report: the title and the five parameters")
+        self.c.check(all([str(n), *self.row(n)] in lines for n in self.rows), "report: every recorded row")
+        self.c.check(f"k = {text_of(self.fit_k)}, b = {text_of(self.fit_b)}" in text, "report: the fitted k and b")
+        images = subprocess.run(["pdfimages", "-list", pdf], capture_output=True, text=True).stdout.splitlines()[2:]
+        big = [i for i in images if int(i.split()[3]) >= 100 and int(i.split()[4]) >= 100]
+        self.c.equal(big, [], "report: no picture as large as a graph (the graphs are drawn as lines)")
+
+        with open(save("Сохранить таблицу (CSV)…", "table.csv"), newline="", encoding="utf-8") as f:
+            table = list(csv.reader(f))
+        self.c.equal(table, [["n", "I_A", "U_V", "Po_W", "Pv_W", "eta"]] + [[str(n), *self.row(n)] for n in sorted(self.rows)],
+                     "CSV: the header and the recorded rows as the table shows them")
+
     def exit_question(self):
         table = [self.row(n) for n in range(1, 11)]
         for answer in ("Нет", "Да"):
@@ -736,7 +787,7 @@ class Experiment:
     def run(self):
         steps = [self.names, self.start_state, self.help_document, self.window_geometry, self.key_and_schemes,
                  self.rejected_entry, self.parameters, self.record, self.graph_choice,
-                 self.screen_checks, self.fit, self.open_key_on_screen, self.exit_question]
+                 self.screen_checks, self.fit, self.exports, self.open_key_on_screen, self.exit_question]
         for step in steps:
             print(f"--- {step.__name__}", flush=True)
             step()

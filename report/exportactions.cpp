@@ -1,0 +1,293 @@
+#include "report/exportactions.h"
+
+#include "app/form1.h"
+#include "app/messageboxes.h"
+#include "graphs/canvas.h"
+#include "graphs/graphs.h"
+#include "report/csv.h"
+#include "ui/callerfolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QSettings>
+
+namespace report {
+
+namespace {
+
+// The folder of the last file written through a dialog.
+const QString FolderKey = QStringLiteral("exportFolder");
+
+// The folder of the last file written, else the one the user started from;
+// never the program's own folder, where its documents lie.
+QString startFolder()
+{
+    const QString folder = QSettings(QStringLiteral("dcsim"), QStringLiteral("dcsim")).value(FolderKey).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : ui::callerFolder();
+}
+
+void rememberFolder(const QString &file)
+{
+    QSettings(QStringLiteral("dcsim"), QStringLiteral("dcsim")).setValue(FolderKey, QFileInfo(file).absolutePath());
+}
+
+// Date and time for the suggested file names: отчёт-2024-03-05-1410.pdf.
+QString stamp()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmm"));
+}
+
+// A page of A4 upright with margins that every printer manages.
+void setUpPage(QPagedPaintDevice &device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter));
+}
+
+QAction *makeAction(QWidget *window, const char *name, const QString &text, const QKeySequence &keys = {})
+{
+    auto *action = new QAction(text, window);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    return action;
+}
+
+} // namespace
+
+ExportActions::ExportActions(Form1 &window, MessageBoxes &boxes)
+    : QObject(&window), m_window(window), m_boxes(boxes)
+{
+    setObjectName(QStringLiteral("exportActions"));
+    copyTable = window.findChild<QAction *>(QStringLiteral("copyTable"));
+    if (copyTable)
+        copyTable->setText(QStringLiteral("Копировать таблицу"));
+    saveTable = makeAction(&window, "saveTable", QStringLiteral("Сохранить таблицу (CSV)…"));
+    saveGraph = makeAction(&window, "saveGraph", QStringLiteral("Сохранить график (PNG)…"));
+    saveReport = makeAction(&window, "saveReport", QStringLiteral("Сохранить отчёт (PDF)…"), QKeySequence::Save);
+    printReport = makeAction(&window, "printReport", QStringLiteral("Печать отчёта…"), QKeySequence::Print);
+
+    // The dialogs open once the trigger has returned: a screen reader that
+    // chose the item through its action is not kept waiting for the dialog.
+    connect(saveTable, &QAction::triggered, this, [this] {
+        const QString path = askFile(QStringLiteral("Сохранить таблицу"), QStringLiteral("таблица-%1.csv").arg(stamp()),
+                                     QStringLiteral("Таблица CSV (*.csv)"));
+        if (!path.isEmpty())
+            writeTable(path);
+    }, Qt::QueuedConnection);
+    connect(saveGraph, &QAction::triggered, this, [this] {
+        QPointer<graphs::Canvas> graph = chosenGraph();
+        // Named after its choice button: график-U(I)-….png.
+        const QRadioButton *choice = graph == m_window.graphs->Picture4   ? m_window.graphs->Option4
+                                     : graph == m_window.graphs->Picture5 ? m_window.graphs->Option5
+                                                                          : m_window.graphs->Option3;
+        const QString name = choice->text().remove(QLatin1Char(' ')).remove(QLatin1Char(','));
+        const QString path = askFile(QStringLiteral("Сохранить график"),
+                                     QStringLiteral("график-%1-%2.png").arg(name, stamp()),
+                                     QStringLiteral("Рисунок PNG (*.png)"));
+        if (!path.isEmpty() && graph)
+            writeGraph(*graph, path);
+    }, Qt::QueuedConnection);
+    connect(saveReport, &QAction::triggered, this, [this] {
+        const QString path = askFile(QStringLiteral("Сохранить отчёт"), QStringLiteral("отчёт-%1.pdf").arg(stamp()),
+                                     QStringLiteral("Документ PDF (*.pdf)"));
+        if (!path.isEmpty())
+            writeReport(path);
+    }, Qt::QueuedConnection);
+    connect(printReport, &QAction::triggered, this, &ExportActions::print, Qt::QueuedConnection);
+
+    // Shift+F10 asks the focused control for its context menu, as the Menu key does.
+    QAction *menuKey = makeAction(&window, "contextMenuKey", QStringLiteral("Контекстное меню"),
+                                  QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, [this] {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || focus->window() != &m_window)
+            return;
+        const QPoint at = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QCoreApplication::postEvent(focus, new QContextMenuEvent(QContextMenuEvent::Keyboard, at,
+                                                                 focus->mapToGlobal(at)));
+    });
+
+    // One menu for all: assistive technology knows the items by their
+    // actions, and a new menu for the same actions would leave it holding
+    // the items of the menu before.
+    m_menu = new QMenu(&window);
+    m_menu->setObjectName(QStringLiteral("exportMenu"));
+    m_menu->setAccessibleName(QStringLiteral("Результаты"));
+    if (copyTable) {
+        m_menu->addAction(copyTable);
+        m_menu->addSeparator();
+    }
+    m_menu->addActions({saveTable, saveGraph, saveReport, printReport});
+    // An item chosen through assistive technology closes the menu as a click would.
+    connect(m_menu, &QMenu::triggered, m_menu, &QMenu::close);
+
+    // The table (its buttons and cells) and the graphs offer the menu; a
+    // left click keeps its meaning.
+    graphs::Graphs &g = *window.graphs;
+    QList<QWidget *> targets = {g.Picture3, g.Picture4, g.Picture5};
+    for (std::size_t n = 0; n <= 10; ++n) {
+        if (n > 0)
+            targets << g.N_S[n];
+        targets << g.lblI[n] << g.lblU[n] << g.lblP0[n] << g.lblPv[n] << g.lblKPD[n];
+    }
+    for (QWidget *target : targets) {
+        target->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(target, &QWidget::customContextMenuRequested, this,
+                [this, target](const QPoint &pos) { showMenu(target, pos); });
+    }
+}
+
+void ExportActions::showMenu(QWidget *widget, const QPoint &pos)
+{
+    m_menuGraph = qobject_cast<graphs::Canvas *>(widget);
+    m_menu->popup(widget->mapToGlobal(pos));
+}
+
+graphs::Canvas *ExportActions::chosenGraph() const
+{
+    if (m_menuGraph)
+        return m_menuGraph;
+    for (graphs::Canvas *graph : {m_window.graphs->Picture3, m_window.graphs->Picture4, m_window.graphs->Picture5})
+        if (graph->isVisibleTo(&m_window))
+            return graph;
+    return m_window.graphs->Picture3;
+}
+
+QString ExportActions::askFile(const QString &title, const QString &name, const QString &filter)
+{
+    QFileDialog dialog(&m_window, title, startFolder(), filter);
+    dialog.setObjectName(QStringLiteral("exportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(name).suffix());
+    dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    rememberFolder(path);
+    return path;
+}
+
+bool ExportActions::writeFile(const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    // The file appears only once it is whole; a failure leaves the old one
+    // or none.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+        return true;
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    m_boxes.error(&m_window, QStringLiteral("Не удалось сохранить файл «%1».\r\n%2")
+                                 .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
+    return false;
+}
+
+bool ExportActions::writeTable(const QString &path)
+{
+    const QByteArray csv = tableCsv(*m_window.graphs);
+    return writeFile(path, [&csv](QIODevice &file) { return file.write(csv) == csv.size(); });
+}
+
+bool ExportActions::writeGraph(const graphs::Canvas &graph, const QString &path)
+{
+    const QImage image = graph.image();
+    return writeFile(path, [&image](QIODevice &file) { return image.save(&file, "PNG"); });
+}
+
+bool ExportActions::writeReport(const QString &path)
+{
+    return writeFile(path, [this](QIODevice &file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(m_window.windowTitle());
+        pdf.setCreator(QStringLiteral("dcsim"));
+        setUpPage(pdf);
+        return paintReport(pdf);
+    });
+}
+
+bool ExportActions::paintReport(QPagedPaintDevice &device) const
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    paintLabReport(painter, QRectF(0, 0, device.width(), device.height()), labReport());
+    return painter.end();
+}
+
+void ExportActions::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_window.windowTitle());
+    setUpPage(printer);
+    // Without a printer the dialog offers a PDF file only; it is suggested
+    // where the other files go.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFileName(QDir(startFolder()).filePath(QStringLiteral("отчёт-%1.pdf").arg(stamp())));
+    QPrintDialog dialog(&printer, &m_window);
+    dialog.setObjectName(QStringLiteral("printDialog"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (paintReport(printer)) {
+        if (!printer.outputFileName().isEmpty())
+            rememberFolder(printer.outputFileName());
+        return;
+    }
+    m_boxes.error(&m_window, printer.outputFileName().isEmpty()
+                                 ? QStringLiteral("Не удалось напечатать отчёт на принтере «%1».").arg(printer.printerName())
+                                 : QStringLiteral("Не удалось сохранить файл «%1».").arg(printer.outputFileName()));
+}
+
+LabReport ExportActions::labReport() const
+{
+    const Form1 &w = m_window;
+    LabReport r;
+    r.title = w.windowTitle();
+    r.madeAt = QDateTime::currentDateTime();
+    r.parametersHeading = w.Lblnazvan->text();
+    const std::pair<const QLabel *, const QLineEdit *> parameters[5] = {
+        {w.LblEds, w.TxtEdc}, {w.Lblr, w.Txtr}, {w.LblRv, w.TxtRv}, {w.LblRa, w.TxtRa}, {w.LblRmax, w.TxtRmax}};
+    for (const auto &[label, box] : parameters)
+        r.parameters.push_back({box->toolTip(), label->text(),
+                                box->echoMode() == QLineEdit::Normal ? box->text().trimmed() : QStringLiteral("скрыто")});
+    const QRadioButton *scheme = w.s.schema == 2 ? w.Option2 : w.Option1;
+    QString wiring = scheme->toolTip();
+    if (!wiring.isEmpty())
+        wiring[0] = wiring[0].toLower();
+    r.scheme = wiring.isEmpty() ? scheme->text() : scheme->text() + QStringLiteral(" — ") + wiring;
+
+    // The circuit lies left of the parameter panel and above the table.
+    r.surface = w.surface;
+    const graphs::Graphs &g = *w.graphs;
+    r.schematic = QRect(0, 0, w.Lblnazvan->x(), g.lblI[0]->y());
+
+    const std::array<QLabel *, 11> *columns[5] = {&g.lblI, &g.lblU, &g.lblP0, &g.lblPv, &g.lblKPD};
+    for (std::size_t n = 0; n <= 10; ++n)
+        for (std::size_t c = 0; c < 5; ++c)
+            r.table[n][c] = (*columns[c])[n]->text().trimmed();
+
+    r.graphs = {g.Picture3, g.Picture4, g.Picture5};
+    r.graphNames = {g.Option3->text(), g.Option4->text(), g.Option5->text()};
+    if (w.fitSinceReset) {
+        r.k = w.txtK->text();
+        r.b = w.txtB->text();
+    }
+    return r;
+}
+
+} // namespace report
