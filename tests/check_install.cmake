@@ -13,7 +13,7 @@ set(desktop "${PREFIX}/${DATADIR}/applications/dcsim.desktop")
 foreach(path
     "${PREFIX}/${BINDIR}/dcsim"
     "${docs}/spravka1.pdf" "${docs}/spravka2.pdf" "${docs}/history.pdf" "${docs}/uprav.pdf"
-    "${docs}/instruction.txt"
+    "${docs}/instruction.txt" "${docs}/example-task.ini"
     "${PREFIX}/${DATADIR}/icons/hicolor/32x32/apps/dcsim.png"
     "${desktop}")
   if(NOT EXISTS "${path}")
