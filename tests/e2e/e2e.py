@@ -246,10 +246,10 @@ def find_application(pid):
 
 
 class Program:
-    def __init__(self, executable, pidfile, options=()):
+    def __init__(self, executable, pidfile, options=(), title=TITLE):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                    LC_ALL="C.UTF-8", LANG="C.UTF-8")
-        self.executable, self.pidfile = executable, pidfile
+        self.executable, self.pidfile, self.title = executable, pidfile, title
         # Started from its own folder, where the help documents lie.
         self.process = subprocess.Popen([executable, *options], cwd=os.path.dirname(executable), env=env)
         self.pid = self.process.pid
@@ -266,7 +266,7 @@ class Program:
 
     def main_frame(self):
         for child in children(self.app):
-            if child.getRole() == pyatspi.ROLE_FRAME and child.name.startswith(TITLE) and has(child, pyatspi.STATE_SHOWING):
+            if child.getRole() == pyatspi.ROLE_FRAME and child.name == self.title and has(child, pyatspi.STATE_SHOWING):
                 return child
         return None
 
@@ -727,11 +727,12 @@ class Experiment:
         lines = subprocess.run([self.p.executable, "--task", task, "--answers", "7"], capture_output=True,
                                text=True, check=True).stdout.splitlines()
         values = dict(zip(lines[0].split("\t")[1:], map(float, lines[1].split("\t")[1:])))
-        program = Program(self.p.executable, self.p.pidfile, ["--task", task, "--variant", "7"])
+        # It is found by its title, which names the task.
+        program = Program(self.p.executable, self.p.pidfile, ["--task", task, "--variant", "7"],
+                          TITLE + " — Вариант для 10 «Б»")
         try:
             x = Experiment(program, self.c, self.heard, self.out)
             x.params = values
-            self.c.equal(program.frame.name, TITLE + " — Вариант для 10 «Б»", "task: the title names the task")
             for k in ("E", "r"):
                 box = x.boxes[k]
                 # Qt's own interface would take an edit, and tell the old text in its event.
