@@ -1,15 +1,18 @@
 // The main window's controls as they are when the window is created.
 #include "app/form1.h"
 
+#include "app/hiddenbox.h"
 #include "app/keylabel.h"
 #include "app/lineshape.h"
 #include "app/messageboxes.h"
 #include "app/rheostatstyle.h"
+#include "circuit/bounds.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
 #include "info/form2.h"
 #include "report/exportactions.h"
 #include "ui/accessiblelineedit.h"
+#include "task/taskfile.h"
 #include "ui/fonts.h"
 #include "ui/naming.h"
 
@@ -93,7 +96,7 @@ graphs::Canvas *makeMeter(QWidget *parent, const char *name, QRect geometry, con
 
 } // namespace
 
-Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
+Form1::Form1(std::unique_ptr<MessageBoxes> boxes, const task::Task *task)
     : m_boxes(boxes ? std::move(boxes) : std::make_unique<MessageBoxes>())
 {
     graphs::installCanvasAccessibility();
@@ -102,6 +105,8 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
 
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Моделирование работы электрической цепи постоянного тока"));
+    if (task && !task->title.isEmpty())
+        setWindowTitle(windowTitle() + QStringLiteral(" — ") + task->title);
     surface = new Surface(this);
     // Controls without a font of their own take this one; the menus and the
     // message boxes keep the desktop's.
@@ -110,7 +115,9 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
 
     // Labels and line shapes first: every windowed control lies above them.
     buildSchematic();
-    buildParameterPanel();
+    buildParameterPanel(task);
+    s.sourceHidden = task && (task->hidden[static_cast<std::size_t>(circuit::Parameter::Edc)] ||
+                              task->hidden[static_cast<std::size_t>(circuit::Parameter::r)]);
     graphs = new graphs::Graphs(surface, s);
     buildFitAndMenus();
     setFocusOrder();
@@ -124,6 +131,8 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes)
 
     Form_Load();
     focusFirst();
+    if (task && !task->error.isEmpty())
+        m_boxes->error(this, task->error);
 }
 
 QFont Form1::meterFont()
@@ -183,7 +192,7 @@ void Form1::buildSchematic()
     Lblvkl->setAccessibleDescription(QStringLiteral("разомкнут"));
 }
 
-void Form1::buildParameterPanel()
+void Form1::buildParameterPanel(const task::Task *task)
 {
     const QFont labelFont = ui::timesNewRoman(11.25);
     Lblnazvan = makeLabel(surface, "Lblnazvan", {297, 5, 135, 20}, QStringLiteral("Параметры задачи"),
@@ -196,17 +205,17 @@ void Form1::buildParameterPanel()
         const char *caption;
         QLineEdit **box;
         const char *boxName;
-        const char *text;
+        circuit::Parameter parameter;
         const char *tooltip;
         int top;
     };
     // "r(Oм)=" has a Latin capital O.
     const Row rows[5] = {
-        {&LblEds, "LblEds", "E (В)=", &TxtEdc, "TxtEdc", "16", "ЭДС источника", 25},
-        {&Lblr, "Lblr", "r(Oм)=", &Txtr, "Txtr", "20", "Внутреннее сопротивление источника", 46},
-        {&LblRv, "LblRv", "Rv(Ом)=", &TxtRv, "TxtRv", "75", "Сопротивление вольтметра", 69},
-        {&LblRa, "LblRa", "Ra(Ом)=", &TxtRa, "TxtRa", "5", "Сопротивление амперметра", 91},
-        {&LblRmax, "LblRmax", "Rmax(Ом)=", &TxtRmax, "TxtRmax", "100",
+        {&LblEds, "LblEds", "E (В)=", &TxtEdc, "TxtEdc", circuit::Parameter::Edc, "ЭДС источника", 25},
+        {&Lblr, "Lblr", "r(Oм)=", &Txtr, "Txtr", circuit::Parameter::r, "Внутреннее сопротивление источника", 46},
+        {&LblRv, "LblRv", "Rv(Ом)=", &TxtRv, "TxtRv", circuit::Parameter::Rv, "Сопротивление вольтметра", 69},
+        {&LblRa, "LblRa", "Ra(Ом)=", &TxtRa, "TxtRa", circuit::Parameter::Ra, "Сопротивление амперметра", 91},
+        {&LblRmax, "LblRmax", "Rmax(Ом)=", &TxtRmax, "TxtRmax", circuit::Parameter::Rmax,
          "Максимальное сопротивление реостата", 113},
     };
     for (const Row &row : rows)
@@ -234,9 +243,17 @@ void Form1::buildParameterPanel()
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setAccessibleName(QStringLiteral("Реостат"));
 
-    for (const Row &row : rows)
-        *row.box = makeBox(surface, row.boxName, {370, row.top, 60, 25}, QString::fromUtf8(row.text),
-                           QString::fromUtf8(row.tooltip), QColor(255, 255, 192));
+    // The boxes' texts are in place before the load handler reads them; a
+    // teacher's task may give its own and hide some.
+    for (const Row &row : rows) {
+        const auto i = static_cast<std::size_t>(row.parameter);
+        const QString text = task && !task->texts[i].isEmpty() ? task->texts[i]
+                                                               : QString::fromUtf8(circuit::initialText(row.parameter));
+        *row.box = makeBox(surface, row.boxName, {370, row.top, 60, 25}, text, QString::fromUtf8(row.tooltip),
+                           QColor(255, 255, 192));
+        if (task && task->hidden[i])
+            hideValue(*row.box);
+    }
 
     Frame1 = new QGroupBox(QStringLiteral("Выбор схемы"), surface);
     Frame1->setGeometry(440, 10, 94, 60);

@@ -18,6 +18,9 @@ enum class Parameter;
 namespace info {
 class DocumentOpener;
 }
+namespace task {
+struct Task;
+}
 
 class QAction;
 class QEventLoop;
@@ -43,7 +46,10 @@ class Form1 : public QMainWindow
 public:
     // Builds the window and runs its load handler. `boxes` answers the
     // program's message boxes; without one, real message boxes are shown.
-    explicit Form1(std::unique_ptr<MessageBoxes> boxes = nullptr);
+    // A teacher's `task` gives the parameter boxes their first texts, hides
+    // some of them and extends the title; a task file that could not be used
+    // is reported after start-up, which then has the usual values.
+    explicit Form1(std::unique_ptr<MessageBoxes> boxes = nullptr, const task::Task *task = nullptr);
     ~Form1() override;
 
     // The simulator's state.
@@ -147,7 +153,7 @@ private:
     static QFont meterFont();
     void showReading(graphs::Canvas *meter, const QString &text);
 
-    void buildParameterPanel();
+    void buildParameterPanel(const task::Task *task);
     void buildSchematic();
     void buildFitAndMenus();
     QList<QWidget *> focusOrder() const;

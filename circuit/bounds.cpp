@@ -52,4 +52,21 @@ Verdict checkParameter(Parameter p, double v)
     return ok;
 }
 
+const char *initialText(Parameter p)
+{
+    switch (p) {
+    case Parameter::Edc:
+        return "16";
+    case Parameter::r:
+        return "20";
+    case Parameter::Rv:
+        return "75";
+    case Parameter::Ra:
+        return "5";
+    case Parameter::Rmax:
+        return "100";
+    }
+    return "";
+}
+
 } // namespace circuit

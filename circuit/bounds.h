@@ -16,4 +16,7 @@ struct Verdict {
 // negative resistance, and a value too large to be a number is never kept.
 Verdict checkParameter(Parameter p, double value);
 
+// The text a parameter's box starts with: "16", "20", "75", "5", "100".
+const char *initialText(Parameter p);
+
 } // namespace circuit

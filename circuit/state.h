@@ -37,6 +37,11 @@ struct SimState {
     std::array<float, 11> Pv_m{};
     std::array<float, 11> h_m{};
 
+    // The teacher hides the source's EMF or internal resistance: the graphs,
+    // whose scales come from them, show neither tick values nor the source's
+    // theoretical curves.
+    bool sourceHidden = false;
+
     // Scale of the graph being drawn; Ikz is set by the U(I) graph only.
     double Ikz = 0;
     double I_id = 0;

@@ -22,8 +22,9 @@ constexpr int LoopLimit = 1000; // far above the 21 steps of a curve
 
 float f(double v) { return static_cast<float>(v); }
 
-// The grid lines at divisions 1 to 9 with their tick labels. The vertical
-// step is single precision in h(I), double elsewhere.
+// The grid lines at divisions 1 to 9 with their tick labels (none while the
+// source is hidden). The vertical step is single precision in h(I), double
+// elsewhere.
 void drawGrid(Canvas &pic, circuit::SimState &s, bool singleDy)
 {
     const double dx = (s.Xmax - s.Xmin) / Divisions;
@@ -34,6 +35,8 @@ void drawGrid(Canvas &pic, circuit::SimState &s, bool singleDy)
         const double y = singleDy ? static_cast<double>(j * dySingle) : j * dyDouble;
         pic.line(f(s.Xmin), f(y), f(s.Xmax), f(y), GridGreen);
         pic.line(f(j * dx), f(s.Ymax), f(j * dx), s.Ymin, GridGreen);
+        if (s.sourceHidden)
+            continue;
         pic.pset(f(j * dx), f(0.06 * s.Ymax));
         pic.print(ui::formatNumber(j * dx, "#0.00"));
         pic.pset(0, f(y));
@@ -93,7 +96,7 @@ void axes_1(Canvas &Picture3, circuit::SimState &s)
     s.Ikz = s.Edc / s.r;
     s.Xmax = s.Ikz;
     s.Ymax = s.Edc;
-    if (!drawFrame(Picture3, s, "U, B", false))
+    if (!drawFrame(Picture3, s, "U, B", false) || s.sourceHidden)
         return;
     Picture3.pset(0, f(s.Edc), Black);
     Picture3.setDrawWidth(ThickWidth);
@@ -106,7 +109,7 @@ void axes_2(Canvas &Picture4, circuit::SimState &s)
     s.Ymin = 0;
     s.Xmax = s.Ikz;
     s.Ymax = s.Ikz * s.Edc;
-    if (!drawFrame(Picture4, s, "Pв,Po, Bт", false))
+    if (!drawFrame(Picture4, s, "Pв,Po, Bт", false) || s.sourceHidden)
         return;
     Picture4.pset(0, 0, Black);
     Picture4.setDrawWidth(ThickWidth);
@@ -121,7 +124,7 @@ void axes_3(Canvas &Picture5, circuit::SimState &s)
     s.Ymin = 0;
     s.Xmax = s.Ikz;
     s.Ymax = 1;
-    if (!drawFrame(Picture5, s, "h, %", true))
+    if (!drawFrame(Picture5, s, "h, %", true) || s.sourceHidden)
         return;
     Picture5.pset(0, 1, Black);
     Picture5.setDrawWidth(ThickWidth);

@@ -2,7 +2,8 @@
 // graphs. Each procedure erases its canvas and draws it afresh for the
 // present EMF and internal resistance; `axes_1` sets the short-circuit
 // current `Ikz` that the other two take their current range from, so it
-// always runs first.
+// always runs first. While the teacher hides the source, the scales stay but
+// neither tick values nor curves are drawn.
 #pragma once
 
 namespace circuit {

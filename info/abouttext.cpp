@@ -19,7 +19,7 @@ QString aboutText()
         QStringLiteral("с учётом сопротивлений амперметра и вольметра."),
         QStringLiteral(" "),
         QStringLiteral("История версий:"),
-        QStringLiteral("Версия 1.0, 2026 г., Linux (Debian 12), команда проекта dcsim."),
+        QStringLiteral("Версия %1, 2026 г., Linux (Debian 12), команда проекта dcsim.").arg(programVersion()),
         QStringLiteral("Это первая версия программы, более ранних версий нет."),
         QStringLiteral(" "),
         QStringLiteral("Свидетельства о государственной регистрации у программы нет,"),
@@ -29,6 +29,11 @@ QString aboutText()
         QStringLiteral("и нет веб-адреса такой публикации."),
     };
     return lines.join(CrLf);
+}
+
+QString programVersion()
+{
+    return QStringLiteral(DCSIM_VERSION);
 }
 
 QString authorsText()

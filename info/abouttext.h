@@ -9,6 +9,9 @@ namespace info {
 // its versions and its (absent) registration.
 QString aboutText();
 
+// The program's version, "1.0": the one the build gives the project.
+QString programVersion();
+
 // Six lines joined by CR LF, none after the last; the first five are padded
 // with spaces to 36 characters each.
 QString authorsText();

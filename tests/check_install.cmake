@@ -17,7 +17,7 @@ set(program "${PREFIX}/${LIBEXECDIR}/dcsim/dcsim")
 foreach(path
     "${PREFIX}/${BINDIR}/dcsim" "${program}"
     "${docs}/spravka1.pdf" "${docs}/spravka2.pdf" "${docs}/history.pdf" "${docs}/uprav.pdf"
-    "${docs}/instruction.txt" "${icons}/scalable/apps/dcsim.svg" "${desktop}")
+    "${docs}/instruction.txt" "${docs}/example-task.ini" "${icons}/scalable/apps/dcsim.svg" "${desktop}")
   if(NOT EXISTS "${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()

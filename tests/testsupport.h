@@ -25,12 +25,13 @@ public:
     }
 };
 
-// A main window whose message boxes `boxes` answers from now on.
-inline std::unique_ptr<Form1> makeForm(Recorder *&boxes)
+// A main window, with a teacher's `task` if given, whose message boxes
+// `boxes` answers from now on.
+inline std::unique_ptr<Form1> makeForm(Recorder *&boxes, const task::Task *task = nullptr)
 {
     auto recorder = std::make_unique<Recorder>();
     boxes = recorder.get();
-    return std::make_unique<Form1>(std::move(recorder));
+    return std::make_unique<Form1>(std::move(recorder), task);
 }
 
 inline int countColour(const QImage &image, const QColor &c)

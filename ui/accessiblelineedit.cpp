@@ -27,7 +27,7 @@ public:
     {
         if (t == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
-        if (t == QAccessible::EditableTextInterface)
+        if (t == QAccessible::EditableTextInterface && !box()->isReadOnly())
             return static_cast<QAccessibleEditableTextInterface *>(this);
         return QAccessibleWidget::interface_cast(t);
     }

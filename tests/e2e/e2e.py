@@ -252,12 +252,12 @@ def find_application(pid):
 
 
 class Program:
-    def __init__(self, executable, pidfile, caller):
+    def __init__(self, executable, pidfile, caller, options=(), title=TITLE):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                    LC_ALL="C.UTF-8", LANG="C.UTF-8", XDG_CONFIG_HOME=os.path.dirname(pidfile))
+        self.executable, self.pidfile, self.caller, self.title = executable, pidfile, caller, title
         # The installed launcher, which runs the program in place of itself.
-        self.process = subprocess.Popen([executable], cwd=caller, env=env)
-        self.executable, self.caller = executable, caller
+        self.process = subprocess.Popen([executable, *options], cwd=caller, env=env)
         self.pid = self.process.pid
         with open(pidfile, "w") as f:
             f.write(f"{self.pid}\n")
@@ -272,13 +272,13 @@ class Program:
 
     def main_frame(self):
         for child in children(self.app):
-            if child.getRole() == pyatspi.ROLE_FRAME and child.name == TITLE and has(child, pyatspi.STATE_SHOWING):
+            if child.getRole() == pyatspi.ROLE_FRAME and child.name == self.title and has(child, pyatspi.STATE_SHOWING):
                 return child
         return None
 
     def one(self, role, name, focusable=None):
         """The one control of this role and name (and focusability)."""
-        found = [n for n in self.nodes if n.getRole() == role and named(n, name) and
+        found = [n for n in self.nodes if n.getRole() in (role if isinstance(role, tuple) else (role,)) and named(n, name) and
                  (focusable is None or has(n, pyatspi.STATE_FOCUSABLE) == focusable)]
         if len(found) != 1:
             raise Failure(f"{len(found)} controls with role {pyatspi.Role(role)!s} and name {name!r}, expected one")
@@ -319,7 +319,7 @@ class Screen:
         for w in self.root.query_tree().children:
             pid = w.get_full_property(self.atom("_NET_WM_PID"), X.AnyPropertyType)
             name = w.get_full_property(self.atom("_NET_WM_NAME"), self.atom("UTF8_STRING"))
-            if (pid and pid.value[0] == self.pid and name and name.value.decode() == TITLE and
+            if (pid and pid.value[0] == self.pid and name and name.value.decode().startswith(TITLE) and
                     w.get_attributes().map_state == X.IsViewable):
                 return w
         return None
@@ -390,7 +390,7 @@ class Experiment:
         self.key = p.one(pyatspi.ROLE_PUSH_BUTTON, KEY)
         self.rheostat = p.one(pyatspi.ROLE_SCROLL_BAR, RHEOSTAT)
         self.rheostat_label = p.one(pyatspi.ROLE_LABEL, RHEOSTAT_LABEL)
-        self.boxes = {k: p.one(pyatspi.ROLE_TEXT, name) for k, name in BOX.items()}
+        self.boxes = {k: p.one((pyatspi.ROLE_TEXT, pyatspi.ROLE_PASSWORD_TEXT), name) for k, name in BOX.items()}
         self.schemes = {k: p.one(pyatspi.ROLE_RADIO_BUTTON, name) for k, name in SCHEME.items()}
         self.graph_choices = {k: p.one(pyatspi.ROLE_RADIO_BUTTON, name) for k, name in GRAPH_CHOICE.items()}
         self.graphs = {k: p.one(pyatspi.ROLE_IMAGE, name) for k, name in GRAPH.items()}
@@ -784,10 +784,47 @@ class Experiment:
             status = None
         self.c.equal(status, 0, "answer Yes: the program ends with status 0")
 
+    def teacher_task(self):
+        """A second program with the example task, variant 7: E and r masked and
+        telling nothing; meters and a ten-row fit from the real values."""
+        task = os.path.join(os.path.dirname(self.p.executable), "..", "share", "dcsim", "example-task.ini")
+        lines = subprocess.run([self.p.executable, "--task", task, "--answers", "7"], capture_output=True,
+                               text=True, check=True).stdout.splitlines()
+        values = dict(zip(lines[0].split("\t")[1:], map(float, lines[1].split("\t")[1:])))
+        # It is found by its title, which names the task.
+        program = Program(self.p.executable, self.p.pidfile, self.p.caller, ["--task", task, "--variant", "7"],
+                          TITLE + " — Вариант для 10 «Б»")
+        try:
+            x = Experiment(program, self.c, self.heard, self.out, self.opened)
+            x.params = values
+            for k in ("E", "r"):
+                box = x.boxes[k]
+                # Qt's own interface would take an edit, and tell the old text in its event.
+                texts = [box.description] + [text_of(box) for _ in box.get_interfaces() if _ == "Text"]
+                self.c.check(box.getRole() == pyatspi.ROLE_PASSWORD_TEXT and "EditableText" not in box.get_interfaces()
+                             and not re.search(r"\d", "".join(texts)),
+                             f"task: box {k} is a read-only password box and tells no digit", f"{texts}")
+            x.expect_computed_meters(values["Rmax"], False, 1, "task: key open")
+            x.press_key(True)
+            rows = []
+            for n in range(1, 11):
+                R = x.move_rheostat(110 - 10 * n)
+                act(x.buttons[n], "Press")  # clicks a moment later
+                rows.append(scheme1_row(values["E"], values["r"], values["Ra"], values["Rv"], R)[:2])
+                settle(lambda: x.row(n)[0] != "", True)
+            act(x.graphs["U"], "Press")
+            wait_for("k and b of the task", lambda: all(re.match(r"-?\d", b.description) for b in (x.fit_k, x.fit_b)))
+            for what, text, value in zip("kb", (x.fit_k.description, x.fit_b.description), line_fit(*zip(*rows))):
+                self.c.check(abs(float(text) - value) < 2e-4, f"task: ten-row fit, {what} reads {value:.4f}", text)
+            x.screenshot("window-task.png", lambda image: True)
+        finally:
+            program.stop()
+
     def run(self):
         steps = [self.names, self.start_state, self.help_document, self.window_geometry, self.key_and_schemes,
                  self.rejected_entry, self.parameters, self.record, self.graph_choice,
-                 self.screen_checks, self.fit, self.exports, self.open_key_on_screen, self.exit_question]
+                 self.screen_checks, self.fit, self.exports, self.open_key_on_screen, self.exit_question,
+                 self.teacher_task]
         for step in steps:
             print(f"--- {step.__name__}", flush=True)
             step()
@@ -798,7 +835,7 @@ class Experiment:
 def edit_helper(pid, name, text):
     """Sets a parameter box's text; returns only when the program answers."""
     app = wait_for("dcsim", lambda: find_application(pid), 20)
-    boxes = [n for n in descendants(app) if n.getRole() == pyatspi.ROLE_TEXT and n.name == name]
+    boxes = [n for n in descendants(app) if n.getRole() == pyatspi.ROLE_TEXT and named(n, name)]
     try:
         boxes[0].queryEditableText().setTextContents(text)
     except Exception as error:

@@ -1,0 +1,26 @@
+// The program's command line: a teacher's task file and variant, the list
+// of answers for grading, and a zoom for the projector. Without options the
+// program starts as it always does.
+#pragma once
+
+#include "task/taskfile.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace task {
+
+struct Start {
+    std::optional<int> exitStatus; // set: end now with it, no window (help, version, answers, errors)
+    double zoom = 0;               // the whole window enlarged this many times; 0: not asked for
+    Task task;                     // from --task and --variant
+};
+
+// Reads `arguments` (the first is the program). Needs the application
+// object for the program's name, version and the help text. What the user
+// asked to see (help, version, answers) goes to standard output, a bad
+// option or value to standard error with exit status 2.
+Start readCommandLine(const QStringList &arguments);
+
+} // namespace task
