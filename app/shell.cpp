@@ -98,6 +98,10 @@ void Form1::Picture3_Click()
     Wait(fitSeconds);
     if (m_quitting)
         return;
+    // The focus in k or b goes back where the fit was asked for, rather
+    // than on to whatever follows the boxes.
+    if (txtK->hasFocus() || txtB->hasFocus())
+        Picture3->setFocus();
     txtK->setVisible(false);
     txtB->setVisible(false);
 }
