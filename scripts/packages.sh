@@ -20,8 +20,11 @@ BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-tran
 
 # What the end-to-end suite needs besides: an X server, a session bus, the
 # accessibility bus, Debian's Python with its AT-SPI, X and image modules,
-# and poppler's tools to read back the saved report.
-E2E_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi python3-xlib python3-pil poppler-utils)
+# poppler's tools to read back the saved report, and for the run with the
+# screen reader Orca, speech-dispatcher with its eSpeak NG module and the
+# locale sources for a Russian locale built on the spot.
+E2E_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi python3-xlib python3-pil poppler-utils
+              orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng locales)
 
 # What the installed layout test needs besides: the desktop entry's checker.
 INSTALL_TEST_PACKAGES=(desktop-file-utils)

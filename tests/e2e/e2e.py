@@ -15,15 +15,19 @@ import csv
 import math
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
+import threading
 import time
+import tty
 
 import pyatspi
 from gi.repository import GLib
 from PIL import ImageGrab
-from Xlib import X, display as xdisplay, protocol
+from Xlib import X, XK, display as xdisplay, protocol
+from Xlib.ext import xtest
 
 TITLE = "Моделирование работы электрической цепи постоянного тока"
 CLIENT_W, CLIENT_H = 549, 439
@@ -200,6 +204,129 @@ class Announcements:
 
 
 # ---------------------------------------------------------------------------
+# Real keys and a real screen reader, for the run with Orca.
+
+ORCA_DOUBLE_PRESS = 0.6  # Orca takes a keypad command twice within 0.5 s as a double press
+ORCA_QUIET = 0.4  # Orca has finished once its log has had no new line for this long
+# Orca will not start while any other Orca of the same user runs anywhere on
+# the machine (another test run, a developer's own). This one has a display
+# and buses of its own, so /usr/bin/orca runs without that check, and under
+# the name python3, so that no other Orca refuses to start because of it.
+ORCA_LAUNCH = ("import sys; ns = {'__name__': 'orca_launcher'}; "
+               "exec(compile(open('/usr/bin/orca').read(), '/usr/bin/orca', 'exec'), ns); "
+               "ns['otherOrcas'] = lambda: []; ns['setProcessName'] = lambda name: None; sys.exit(ns['main']())")
+pressed_at = {}
+
+
+def press_keys(display, *names):
+    """Presses a key by its keysym name ("Tab", "KP_Enter"), or a chord
+    ("Shift_L", "Tab"), through the X server (XTest): to the program and to
+    Orca the same as a person's. Orca's commands are on the keypad; pressed
+    again at once they would count as a double press, so a repeat waits."""
+    codes = [display.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
+    if not all(codes):
+        raise Failure(f"the X server has no key for {names}")
+    if names[-1].startswith("KP_"):
+        time.sleep(max(0.0, pressed_at.get(names, 0) + ORCA_DOUBLE_PRESS - time.monotonic()))
+    for code in codes:
+        xtest.fake_input(display, X.KeyPress, code)
+    for code in reversed(codes):
+        xtest.fake_input(display, X.KeyRelease, code)
+    display.sync()
+    pressed_at[names] = time.monotonic()
+
+
+class Orca:
+    """Debian's Orca and its speech-dispatcher, with a HOME, XDG folders,
+    speech settings and a Russian locale of their own in `folder`, speaking
+    into a null sound device. What Orca says is read from its debug log, the
+    "SPEECH OUTPUT" lines. Orca opens that log with plain open(), which
+    writes a file or a pipe in blocks of kilobytes but a terminal line by line;
+    so the log is a pseudo-terminal, drained by a thread into `lines` and
+    orca-debug.log."""
+
+    def __init__(self, folder, out):
+        self.lines, self.last_line_at, self.processes, self.out = [], time.monotonic(), [], out
+        home, speechd = os.path.join(folder, "home"), os.path.join(folder, "speech-dispatcher")
+        os.makedirs(home)
+        with open(os.path.join(home, ".asoundrc"), "w") as f:
+            f.write("pcm.!default { type null }\n")  # without a sound device Orca stops after two utterances
+        shutil.copytree("/etc/speech-dispatcher", speechd)
+        with open(os.path.join(speechd, "speechd.conf"), "a") as f:
+            f.write('AudioOutputMethod "alsa"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n')
+        subprocess.run(["localedef", "-i", "ru_RU", "-f", "UTF-8", os.path.join(folder, "ru_RU.UTF-8")], check=True)
+        self.env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
+                        XDG_CACHE_HOME=f"{home}/.cache", LOCPATH=folder, LANG="ru_RU.UTF-8", LC_ALL="ru_RU.UTF-8",
+                        LANGUAGE="ru", GSETTINGS_BACKEND="memory")
+        self.master, self.terminal = os.openpty()
+        tty.setraw(self.terminal)
+        threading.Thread(target=self._drain, args=(open(os.path.join(out, "orca-debug.log"), "wb"),), daemon=True).start()
+        try:
+            socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+            self._start("speech-dispatcher", "speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir", speechd)
+            wait_for("speech-dispatcher's socket", lambda: os.path.exists(socket))
+            self._start("orca", sys.executable, "-c", ORCA_LAUNCH, "--disable=braille,braille-monitor",
+                        "--debug-file", os.ttyname(self.terminal))
+            wait_for("Orca's first words", lambda: self.said(0, timeout=0), 20)
+        except BaseException:
+            self.stop()
+            raise
+
+    def _start(self, name, *command):
+        with open(os.path.join(self.out, f"{name}.log"), "wb") as log:
+            self.processes.append(subprocess.Popen(command, env=self.env, stdout=log, stderr=subprocess.STDOUT))
+
+    def _drain(self, log):
+        rest = b""
+        while True:
+            try:
+                data = os.read(self.master, 65536)
+            except OSError:  # the terminal's last writer has gone
+                return
+            log.write(data)
+            log.flush()
+            *lines, rest = (rest + data).split(b"\n")
+            self.lines.extend(line.decode(errors="replace").rstrip("\r") for line in lines)
+            self.last_line_at = time.monotonic()
+
+    def mark(self):
+        return len(self.lines)
+
+    def said(self, mark, *expected, keys=0, timeout=10.0):
+        """What Orca has said since the mark, its utterances joined by " | ",
+        once it has handled as many keys as were pressed since, has said
+        every expected text and has finished (or the time is up)."""
+        deadline = time.monotonic() + timeout
+        while True:
+            lines = self.lines[mark:]
+            found = [re.search(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\[?\{.*\}\]?)?$", line) for line in lines]
+            heard = " | ".join(m.group(1) for m in found if m)
+            handled = sum(line.startswith("^^^^^ PROCESS ATSPI_KEY_RELEASED_EVENT") for line in lines)
+            if time.monotonic() >= deadline or (handled >= keys and all(text in heard for text in expected) and
+                                                time.monotonic() - self.last_line_at > ORCA_QUIET):
+                return heard
+            time.sleep(0.05)
+
+    def stop(self):
+        """Stops Orca, then the speech modules and speech-dispatcher, each by its process id."""
+        def end(process):
+            process.terminate()
+            try:
+                process.wait(10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        if len(self.processes) > 1:
+            end(self.processes[1])  # first: without speech-dispatcher it would start one of its own
+        if self.processes:
+            for pid in subprocess.run(["pgrep", "-P", str(self.processes[0].pid)],
+                                      capture_output=True, text=True).stdout.split():
+                os.kill(int(pid), signal.SIGTERM)
+            end(self.processes[0])
+        os.close(self.terminal)
+
+
+# ---------------------------------------------------------------------------
 # The program under test, seen through AT-SPI.
 
 def named(acc, name):
@@ -252,9 +379,10 @@ def find_application(pid):
 
 
 class Program:
-    def __init__(self, executable, pidfile, caller, options=(), title=TITLE):
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LC_ALL="C.UTF-8", LANG="C.UTF-8", XDG_CONFIG_HOME=os.path.dirname(pidfile))
+    def __init__(self, executable, pidfile, caller, options=(), title=TITLE, env=None):
+        env = dict(env or dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8"),
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   XDG_CONFIG_HOME=os.path.dirname(pidfile))
         self.executable, self.pidfile, self.caller, self.title = executable, pidfile, caller, title
         # The installed launcher, which runs the program in place of itself.
         self.process = subprocess.Popen([executable, *options], cwd=caller, env=env)
@@ -831,6 +959,69 @@ class Experiment:
 
 
 # ---------------------------------------------------------------------------
+# The run with Orca: the program started again, in Russian, and used from the
+# keyboard alone while Debian's screen reader Orca speaks.
+
+# What is done with the keyboard, and what Orca must say for each of it.
+ORCA_STEPS = (
+    ("first focus", [], ["Реостат полоса прокрутки 100"]),
+    ("Tab to the EMF box", ["Tab"] * 4, ["ЭДС источника текст"]),
+    ("300 V typed", ["3", "0", "0"], ["Ошибка", "Опасно для жизни!"]),
+    ("Enter: the message box closed", ["Return"], ["16"]),
+    ("F2: the key closed", ["F2"], []),
+    ("Tab to the rheostat", ["Tab"] * 2, ["Реостат"]),
+    ("Left on the rheostat", ["Left"], ["99"]),
+    ("Tab to the voltmeter", ["Tab"], ["Напряжение, В"]),
+    ("Where Am I on the voltmeter", ["KP_Enter"], ["Напряжение, В"]),
+    ("Tab to the button 1", ["Tab"] * 2, ["Записать измерение в строку 1"]),
+    ("Enter on the button 1", ["Return"], []),
+    ("Space on the button 1", ["space"], []),
+    ("flat review of the row 1", ["KP_Up"], ["строка 1"]),
+    ("Shift+Tab to the U(I) graph", ["Shift_L+Tab"] * 5, ["График U(I)"]),
+    ("Space on the U(I) graph", ["space"], []),
+    ("Tab to k", ["Tab"] * 2, ["коэффициент k"]),
+)
+
+
+def orca_run(args, checks):
+    orca = Orca(args.orca, args.out)
+    program = None
+    try:
+        program = Program(args.dcsim, args.pidfile, args.caller, env=orca.env)
+        screen = Screen(program.pid)
+
+        def focus_window():
+            """What a window manager does when a window appears or a message
+            box over it closes: gives the main window the keyboard. True if
+            it had to."""
+            focus = screen.display.get_input_focus().focus
+            if focus not in (X.NONE, X.PointerRoot) and focus.id != screen.root.id:
+                return False
+            before = orca.mark()
+            wait_for("the program's X window", screen.window).set_input_focus(X.RevertToParent, X.CurrentTime)
+            screen.display.sync()
+            wait_for("Orca to see the window activated", lambda: orca.mark() > before)
+            return True
+
+        mark = orca.mark()
+        for what, presses, expected in ORCA_STEPS:
+            focus_window()
+            for press in presses:
+                press_keys(screen.display, *press.split("+"))
+            heard = orca.said(mark, *expected, keys=sum(len(press.split("+")) for press in presses))
+            if focus_window():
+                heard = orca.said(mark, *expected)
+            mark = orca.mark()
+            print(f"orca  {what}: {heard}", flush=True)
+            if expected:
+                checks.check(all(text in heard for text in expected), f"Orca: {what}: says {expected}")
+    finally:
+        if program is not None:
+            program.stop()
+        orca.stop()
+
+
+# ---------------------------------------------------------------------------
 
 def edit_helper(pid, name, text):
     """Sets a parameter box's text; returns only when the program answers."""
@@ -850,6 +1041,7 @@ def main():
     parser.add_argument("--pidfile")
     parser.add_argument("--caller", help="the folder to start the program from")
     parser.add_argument("--opened", help="the file where the stand-in opener notes its arguments")
+    parser.add_argument("--orca", help="a folder for Orca's own HOME, speech settings and locale")
     parser.add_argument("--edit", nargs=3, metavar=("PID", "NAME", "TEXT"))
     parser.add_argument("--limit", type=int, default=100, help="seconds before the run gives up")
     args = parser.parse_args()
@@ -872,9 +1064,15 @@ def main():
     except Failure as failure:
         checks.check(False, "the run went on to its end", str(failure))
     finally:
-        signal.alarm(0)
         if program is not None:
             program.stop()
+    try:
+        print("--- orca_run", flush=True)
+        orca_run(args, checks)
+    except Failure as failure:
+        checks.check(False, "the run with Orca went on to its end", str(failure))
+    finally:
+        signal.alarm(0)
     print(f"{checks.passed} checks passed, {len(checks.failed)} failed, in {time.monotonic() - started:.1f} s; "
           f"screenshots in {args.out}", flush=True)
     return 1 if checks.failed else 0

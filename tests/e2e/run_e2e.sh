@@ -45,11 +45,12 @@ stop() {
 # Second stage, inside dbus-run-session: the accessibility bus, then the suite.
 if [ "${1:-}" = "--inside-bus" ]; then
     dcsim=$2 out=$3 work=$4
-    launcher_pid=""
+    launcher_pid="" registry_pid=""
     cleanup_inner() {
         # The suite stops dcsim itself; this is for a suite that died.
         [ -s "$work/dcsim.pid" ] && stop "$(cat "$work/dcsim.pid")"
-        # The launcher takes its bus daemon and the registry with it.
+        stop "$registry_pid"
+        # The launcher takes its bus daemon with it.
         stop "$launcher_pid"
     }
     trap cleanup_inner EXIT
@@ -87,9 +88,12 @@ if [ "${1:-}" = "--inside-bus" ]; then
         say "the AT-SPI registry did not answer on the accessibility bus $a11y_address"
         exit 1
     fi
+    registry_pid=$(dbus-send --bus="$a11y_address" --print-reply=literal --dest=org.freedesktop.DBus \
+        /org/freedesktop/DBus org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry |
+        awk '{print $2}')
 
     "$python" "$here/e2e.py" --dcsim "$dcsim" --out "$out" --pidfile "$work/dcsim.pid" \
-        --caller "$work/caller" --opened "$work/opened"
+        --caller "$work/caller" --opened "$work/opened" --orca "$work/orca"
     exit $?
 fi
 
@@ -104,7 +108,7 @@ out=$(realpath -m "$2")
 started=$SECONDS
 
 missing=()
-for tool in cmake Xvfb dbus-run-session dbus-send "$launcher" "$python"; do
+for tool in cmake Xvfb dbus-run-session dbus-send "$launcher" "$python" orca speech-dispatcher localedef; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 if [ ${#missing[@]} -eq 0 ] && ! "$python" -c 'import pyatspi, Xlib, PIL.ImageGrab' 2>/dev/null; then
