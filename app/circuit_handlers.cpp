@@ -5,6 +5,7 @@
 #include "app/keylabel.h"
 #include "app/lineshape.h"
 #include "app/messageboxes.h"
+#include "app/rheostat.h"
 #include "circuit/bounds.h"
 #include "circuit/numtext.h"
 #include "circuit/readings.h"
@@ -16,6 +17,7 @@
 #include "ui/naming.h"
 #include "ui/numbertexts.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +29,7 @@ void Form1::HScroll1_Change()
 {
     ++hscrollRuns;
     const int value = HScroll1->value();
+    HScroll1->setOhmsPerStep(s.KR);
     s.RR = circuit::rheostatResistance(s.KR, value);
     s.X = circuit::thumbOffset(s.dlina, value, HScroll1->maximum());
 
@@ -54,6 +57,10 @@ void Form1::HScroll1_Change()
     Lbldv->setText(resistance);
     ui::showInName(Lbldv, Lbldv->toolTip(), resistance);
     ui::describe(HScroll1, resistance);
+    // The new readings are told after the rheostat's own new value, or
+    // after the key's new state; a reset tells only what it cleared.
+    if (m_resetting == 0)
+        announce(Picture2->accessibleName() + QStringLiteral("; ") + Picture1->accessibleName());
 }
 
 void Form1::showReading(graphs::Canvas *meter, const QString &text)
@@ -83,6 +90,13 @@ void Form1::Option2_Click()
 void Form1::Lblvkl_Click()
 {
     const bool closing = s.rabota == 0;
+    // The focus on a control this change hides or locks goes to the
+    // rheostat, which works in both modes, not on to whatever follows.
+    QList<QWidget *> leaving = {TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax, Option1, Option2};
+    if (!closing)
+        leaving = {graphs->N_S.begin() + 1, graphs->N_S.end()};
+    if (leaving.contains(QApplication::focusWidget()))
+        HScroll1->setFocus();
     Line14->setX2(closing ? 280 : 288);
     s.rabota = closing ? 1 : 0;
     Frame1->setVisible(!closing);
@@ -92,7 +106,10 @@ void Form1::Lblvkl_Click()
         box->setEnabled(!closing);
     for (int i = 1; i <= 10; ++i)
         graphs->N_S[static_cast<std::size_t>(i)]->setVisible(closing);
-    ui::describe(Lblvkl, closing ? QStringLiteral("замкнут") : QStringLiteral("разомкнут"));
+    const QString state = closing ? QStringLiteral("замкнут") : QStringLiteral("разомкнут");
+    ui::showInName(Lblvkl, Lblvkl->toolTip(), state);
+    Lblvkl->setClosed(closing);
+    announce(QStringLiteral("Ключ ") + state);
     HScroll1_Change();
 }
 

@@ -5,13 +5,14 @@
 #include "app/keylabel.h"
 #include "app/lineshape.h"
 #include "app/messageboxes.h"
-#include "app/rheostatstyle.h"
+#include "app/rheostat.h"
 #include "circuit/bounds.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
 #include "info/form2.h"
 #include "report/exportactions.h"
 #include "ui/accessiblelineedit.h"
+#include "ui/announcer.h"
 #include "task/taskfile.h"
 #include "ui/fonts.h"
 #include "ui/naming.h"
@@ -101,6 +102,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, const task::Task *task)
 {
     graphs::installCanvasAccessibility();
     KeyLabel::installAccessibility();
+    Rheostat::installAccessibility();
     ui::installLineEditAccessibility();
 
     setObjectName(QStringLiteral("Form1"));
@@ -118,7 +120,8 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, const task::Task *task)
     buildParameterPanel(task);
     s.sourceHidden = task && (task->hidden[static_cast<std::size_t>(circuit::Parameter::Edc)] ||
                               task->hidden[static_cast<std::size_t>(circuit::Parameter::r)]);
-    graphs = new graphs::Graphs(surface, s);
+    m_announcer = new ui::Announcer(surface);
+    graphs = new graphs::Graphs(surface, s, m_announcer);
     buildFitAndMenus();
     setFocusOrder();
     connectHandlers();
@@ -133,6 +136,12 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, const task::Task *task)
     focusFirst();
     if (task && !task->error.isEmpty())
         m_boxes->error(this, task->error);
+}
+
+void Form1::announce(const QString &message)
+{
+    if (isVisible())
+        m_announcer->announce(message);
 }
 
 QFont Form1::meterFont()
@@ -189,7 +198,7 @@ void Form1::buildSchematic()
     Lblvkl = new KeyLabel(surface);
     Lblvkl->setGeometry(272, 100, 20, 20);
     ui::nameControl(Lblvkl, QStringLiteral("Lblvkl"), QStringLiteral("Ключ"));
-    Lblvkl->setAccessibleDescription(QStringLiteral("разомкнут"));
+    ui::showInName(Lblvkl, Lblvkl->toolTip(), QStringLiteral("разомкнут"));
 }
 
 void Form1::buildParameterPanel(const task::Task *task)
@@ -228,18 +237,8 @@ void Form1::buildParameterPanel(const task::Task *task)
     Picture1 = makeMeter(surface, "Picture1", {128, 76, 50, 24}, QStringLiteral("Напряжение, В"),
                          meterFont());
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, surface);
+    HScroll1 = new Rheostat(surface);
     HScroll1->setGeometry(60, 160, 200, 25);
-    auto *style = new RheostatStyle();
-    style->setParent(HScroll1);
-    HScroll1->setStyle(style);
-    HScroll1->setRange(0, 100);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(10);
-    // Only a release of the dragged thumb, clicks and changes from code count.
-    HScroll1->setTracking(false);
-    HScroll1->setFocusPolicy(Qt::StrongFocus); // arrow keys move the rheostat
-    HScroll1->setInvertedControls(false);      // Right, Up and Page Up add resistance
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
     HScroll1->setAccessibleName(QStringLiteral("Реостат"));
 

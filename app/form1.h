@@ -18,6 +18,9 @@ enum class Parameter;
 namespace info {
 class DocumentOpener;
 }
+namespace ui {
+class Announcer;
+}
 namespace task {
 struct Task;
 }
@@ -34,6 +37,7 @@ class Form2;
 class LineShape;
 class MessageBoxes;
 class KeyLabel;
+class Rheostat;
 
 namespace graphs {
 class Canvas;
@@ -73,7 +77,7 @@ public:
     // Schematic, meters and rheostat.
     graphs::Canvas *Picture1 = nullptr; // voltmeter
     graphs::Canvas *Picture2 = nullptr; // ammeter
-    QScrollBar *HScroll1 = nullptr;     // the rheostat
+    Rheostat *HScroll1 = nullptr;       // the rheostat
     QLabel *Lbldv = nullptr;            // rheostat value
     KeyLabel *Lblvkl = nullptr;         // the key's click area
     LineShape *Line1 = nullptr, *Line2 = nullptr, *Line3 = nullptr, *Line4 = nullptr,
@@ -162,7 +166,13 @@ private:
     void connectHandlers();
     void parameterChanged(QLineEdit *box, circuit::Parameter which, double &variable);
 
+    // Tells a screen reader what an action changed out of its sight, once
+    // the window is on screen.
+    void announce(const QString &message);
+
     std::unique_ptr<MessageBoxes> m_boxes;
+    ui::Announcer *m_announcer = nullptr;
+    int m_resetting = 0; // inside the reset
     QList<QEventLoop *> m_waits; // the running waits, innermost last
     bool m_quitting = false;
 };

@@ -31,6 +31,17 @@ void KeyLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
 }
 
+void KeyLabel::setClosed(bool closed)
+{
+    if (closed == m_closed)
+        return;
+    m_closed = closed;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 void KeyLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
@@ -41,7 +52,16 @@ namespace {
 class KeyAccessible : public QAccessibleWidget
 {
 public:
-    explicit KeyAccessible(KeyLabel *key) : QAccessibleWidget(key, QAccessible::Button) {}
+    // A check box: Qt has no toggle button to offer a screen reader.
+    explicit KeyAccessible(KeyLabel *key) : QAccessibleWidget(key, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = static_cast<KeyLabel *>(widget())->isClosed();
+        return state;
+    }
 
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &name) override

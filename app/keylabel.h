@@ -1,7 +1,7 @@
 // The circuit key's click area: a transparent label over the drawn blade.
 // It takes no keyboard focus; its shortcut works from anywhere in the window,
-// and assistive technology sees it as a button named after its tooltip that
-// can be pressed.
+// and assistive technology sees it as a check box named after its tooltip
+// that can be pressed.
 #pragma once
 
 #include <QLabel>
@@ -19,6 +19,11 @@ public:
     // Clicks the key, as the mouse, the shortcut and assistive technology do.
     void click() { emit clicked(); }
 
+    // Whether the blade is drawn closed; assistive technology sees the key
+    // as a check box, checked while closed, and hears of every change.
+    void setClosed(bool closed);
+    bool isClosed() const { return m_closed; }
+
     // Makes key labels known to assistive technology. Called once by the application.
     static void installAccessibility();
 
@@ -33,4 +38,5 @@ protected:
 
 private:
     bool m_pressed = false;
+    bool m_closed = false;
 };

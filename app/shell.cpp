@@ -95,6 +95,8 @@ void Form1::Picture3_Click()
     }
     txtK->setVisible(true);
     txtB->setVisible(true);
+    announce(txtK->toolTip() + QStringLiteral(": ") + txtK->text() + QStringLiteral("; ") + txtB->toolTip() +
+             QStringLiteral(": ") + txtB->text());
     Wait(fitSeconds);
     if (m_quitting)
         return;

@@ -1,6 +1,7 @@
 // Start-up, the reset to the open-circuit state, and the window's resizing.
 #include "app/form1.h"
 
+#include "app/rheostat.h"
 #include "circuit/numtext.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
@@ -46,6 +47,7 @@ void Form1::Form_Load()
 void Form1::sbros()
 {
     ++sbrosRuns;
+    ++m_resetting;
     Picture1->setBackColor(QColor(0, 0, 0));
     Picture1->setForeColor(QColor(0, 255, 0));
     Picture2->setBackColor(QColor(0, 0, 0));
@@ -82,6 +84,7 @@ void Form1::sbros()
     txtK->setVisible(false);
     txtB->setVisible(false);
     fitSinceReset = false;
+    --m_resetting;
 }
 
 void Form1::Form_Resize()

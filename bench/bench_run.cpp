@@ -8,6 +8,7 @@
 // Usage: bench_run <folder of the start-up programs> [--quick]
 #include "app/form1.h"
 #include "app/keylabel.h"
+#include "app/rheostat.h"
 #include "bench/firstframe.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"

@@ -4,6 +4,7 @@
 #include "circuit/state.h"
 #include "graphs/axes.h"
 #include "graphs/canvas.h"
+#include "ui/announcer.h"
 #include "ui/fittext.h"
 #include "ui/fonts.h"
 #include "ui/naming.h"
@@ -95,7 +96,8 @@ QLabel *makeCell(QWidget *surface, const Column &c, int n)
 
 } // namespace
 
-Graphs::Graphs(QWidget *surface, circuit::SimState &state) : QObject(surface), s(state)
+Graphs::Graphs(QWidget *surface, circuit::SimState &state, ui::Announcer *announcer)
+    : QObject(surface), s(state), m_announcer(announcer)
 {
     setObjectName(QStringLiteral("graphs"));
     buildTable(surface);
@@ -243,10 +245,17 @@ void Graphs::N_S_Click(int Index)
     Picture5->pset(s.I_m[n], s.h_m[n], Red);
 
     describeGraphs();
+
+    QStringList told;
+    for (int c = 0; c < 5; ++c)
+        told << QString::fromUtf8(Columns[c].tooltip) + QStringLiteral(": ") + column(c)[n]->text().trimmed();
+    announce(QStringLiteral("Строка %1: ").arg(Index) + told.join(QStringLiteral("; ")));
 }
 
 void Graphs::ochistka()
 {
+    if (recordedRows() > 0)
+        announce(QStringLiteral("Таблица измерений очищена"));
     for (std::size_t n = 1; n <= 10; ++n) {
         s.I_m[n] = 0;
         s.U_m[n] = 0;
@@ -258,6 +267,12 @@ void Graphs::ochistka()
     }
     drawAxes();
     describeGraphs();
+}
+
+void Graphs::announce(const QString &message)
+{
+    if (m_announcer->window()->isVisible())
+        m_announcer->announce(message);
 }
 
 void Graphs::drawAxes()

@@ -18,6 +18,9 @@ class QWidget;
 namespace circuit {
 struct SimState;
 }
+namespace ui {
+class Announcer;
+}
 
 namespace graphs {
 
@@ -27,7 +30,8 @@ class Graphs : public QObject
 {
     Q_OBJECT
 public:
-    Graphs(QWidget *surface, circuit::SimState &state);
+    // What the table and the fit change is told through `announcer`.
+    Graphs(QWidget *surface, circuit::SimState &state, ui::Announcer *announcer);
 
     // Controls, index 1..10 for the rows; element 0 of each column is its header.
     std::array<QPushButton *, 11> N_S{};
@@ -74,7 +78,11 @@ private:
     void drawAxes();
     void describeGraphs();
 
+    // Tells a screen reader, once the window is on screen.
+    void announce(const QString &message);
+
     circuit::SimState &s;
+    ui::Announcer *m_announcer;
 };
 
 } // namespace graphs

@@ -3,11 +3,13 @@
 #include "app/form1.h"
 #include "app/keylabel.h"
 #include "app/lineshape.h"
+#include "app/rheostat.h"
 #include "circuit/fit.h"
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
 #include "tests/testsupport.h"
+#include "ui/announcer.h"
 #include "ui/numbertexts.h"
 
 #include <QApplication>
@@ -201,8 +203,9 @@ void TestExperiment::keyOperations()
             action->doAction(QAccessibleActionInterface::pressAction());
         }
         QCOMPARE(keyState(*form), rabota ? state : open);
-        QCOMPARE(form->Lblvkl->accessibleDescription(),
-                 form->s.rabota ? QStringLiteral("замкнут") : QStringLiteral("разомкнут"));
+        QCOMPARE(form->Lblvkl->accessibleName(),
+                 form->s.rabota ? QStringLiteral("Ключ: замкнут") : QStringLiteral("Ключ: разомкнут"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->Lblvkl)->state().checked, bool(form->s.rabota));
     }
 }
 
@@ -329,7 +332,10 @@ void TestExperiment::keyboardOnly()
 {
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    auto key = [](int k) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)); };
+    auto key = [](int k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(k));
+        QCoreApplication::processEvents(); // as between a person's keystrokes
+    };
     auto tabTo = [&](const QString &name) {
         for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != name; ++i)
             key(Qt::Key_Tab);
@@ -348,6 +354,10 @@ void TestExperiment::keyboardOnly()
     QCOMPARE(form->s.schema, 2);
     key(KeyLabel::Shortcut);
     QCOMPARE(form->s.rabota, 1);
+    // A screen reader is told what changed out of its sight.
+    auto *announcer = form->findChild<ui::Announcer *>();
+    QCOMPARE(announcer->lastMessage(), "Ключ замкнут. " + form->Picture2->accessibleName() + "; " +
+                                               form->Picture1->accessibleName());
 
     for (int n = 1; n <= 10; ++n) {
         QVERIFY(tabTo("HScroll1"));
@@ -356,6 +366,7 @@ void TestExperiment::keyboardOnly()
         key(n % 2 ? Qt::Key_Space : Qt::Key_Return); // either presses the button
     }
     QCOMPARE(form->graphs->recordedRows(), 10);
+    QVERIFY(announcer->lastMessage().startsWith("Строка 10: Сила тока, А: " + form->graphs->lblI[10]->text()));
     QCOMPARE(form->HScroll1->value(), 0);
 
     QVERIFY(tabTo("Option3"));

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/keylabel.h"
 #include "app/lineshape.h"
+#include "app/rheostat.h"
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
@@ -293,11 +294,12 @@ void TestForm1::accessibleNames()
     QCOMPARE(form->graphs->lblU[3]->accessibleName(), QStringLiteral("Напряжение, В, строка 3"));
     QCOMPARE(form->graphs->Option5->accessibleName(), QStringLiteral("h(I)"));
 
-    // The key is a pressable button for assistive technology, outside the focus order.
+    // The key is a pressable check box for assistive technology, outside the focus order.
     QAccessibleInterface *key = QAccessible::queryAccessibleInterface(form->Lblvkl);
     QVERIFY(key);
-    QCOMPARE(key->role(), QAccessible::Button);
-    QCOMPARE(key->text(QAccessible::Name), QStringLiteral("Ключ"));
+    QCOMPARE(key->role(), QAccessible::CheckBox);
+    QCOMPARE(key->text(QAccessible::Name), QStringLiteral("Ключ: разомкнут"));
+    QVERIFY(key->state().checkable && !key->state().checked);
     QVERIFY(key->actionInterface());
     QVERIFY(key->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     QCOMPARE(form->Lblvkl->focusPolicy(), Qt::NoFocus);

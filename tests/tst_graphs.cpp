@@ -4,6 +4,7 @@
 #include "graphs/axes.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "ui/announcer.h"
 #include "tests/testsupport.h"
 
 #include <QApplication>
@@ -100,7 +101,7 @@ void TestGraphs::init()
     s.Rv = 75;
     surface = new QWidget;
     surface->resize(549, 439);
-    g = new graphs::Graphs(surface, s);
+    g = new graphs::Graphs(surface, s, new ui::Announcer(surface));
     for (Canvas *c : {g->Picture3, g->Picture4, g->Picture5})
         c->setGeometry(290, 200, 249, 229);
     g->ochistka();

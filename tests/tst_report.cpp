@@ -2,6 +2,7 @@
 // PNG, and a write that cannot be made.
 #include "testsupport.h"
 
+#include "app/rheostat.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
 #include "report/exportactions.h"

@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "app/keylabel.h"
 #include "app/lineshape.h"
+#include "app/rheostat.h"
 #include "circuit/numtext.h"
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
