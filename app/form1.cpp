@@ -8,6 +8,7 @@
 #include "app/rheostat.h"
 #include "circuit/bounds.h"
 #include "graphs/canvas.h"
+#include "graphs/canvasaccessible.h"
 #include "graphs/graphs.h"
 #include "info/form2.h"
 #include "report/exportactions.h"

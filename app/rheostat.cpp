@@ -1,7 +1,7 @@
 #include "app/rheostat.h"
 
 #include "app/rheostatstyle.h"
-#include "circuit/numtext.h"
+#include "circuit/numberformat.h"
 #include "circuit/readings.h"
 
 #include <QAccessibleWidget>

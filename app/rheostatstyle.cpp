@@ -13,26 +13,26 @@ QRect RheostatStyle::subControlRect(ComplexControl control, const QStyleOptionCo
         return QProxyStyle::subControlRect(control, option, sub, widget);
 
     const QRect r = bar->rect;
-    const int travel = std::max(0, r.width() - 2 * ArrowWidth - ThumbWidth);
+    const int travel = std::max(0, r.width() - 2 * circuit::ArrowButtonWidth - circuit::ThumbWidth);
     // The thumb's offset is rounded as the slider arrow's is.
     const int offset = circuit::thumbOffset(static_cast<float>(travel),
                                             bar->sliderPosition - bar->minimum,
                                             bar->maximum - bar->minimum);
-    const int thumbLeft = r.left() + ArrowWidth + offset;
+    const int thumbLeft = r.left() + circuit::ArrowButtonWidth + offset;
     switch (sub) {
     case SC_ScrollBarSubLine:
-        return {r.left(), r.top(), ArrowWidth, r.height()};
+        return {r.left(), r.top(), circuit::ArrowButtonWidth, r.height()};
     case SC_ScrollBarAddLine:
-        return {r.right() + 1 - ArrowWidth, r.top(), ArrowWidth, r.height()};
+        return {r.right() + 1 - circuit::ArrowButtonWidth, r.top(), circuit::ArrowButtonWidth, r.height()};
     case SC_ScrollBarGroove:
-        return {r.left() + ArrowWidth, r.top(), std::max(0, r.width() - 2 * ArrowWidth), r.height()};
+        return {r.left() + circuit::ArrowButtonWidth, r.top(), std::max(0, r.width() - 2 * circuit::ArrowButtonWidth), r.height()};
     case SC_ScrollBarSlider:
-        return {thumbLeft, r.top(), ThumbWidth, r.height()};
+        return {thumbLeft, r.top(), circuit::ThumbWidth, r.height()};
     case SC_ScrollBarSubPage:
-        return {r.left() + ArrowWidth, r.top(), thumbLeft - r.left() - ArrowWidth, r.height()};
+        return {r.left() + circuit::ArrowButtonWidth, r.top(), thumbLeft - r.left() - circuit::ArrowButtonWidth, r.height()};
     case SC_ScrollBarAddPage:
-        return {thumbLeft + ThumbWidth, r.top(),
-                std::max(0, r.right() + 1 - ArrowWidth - thumbLeft - ThumbWidth), r.height()};
+        return {thumbLeft + circuit::ThumbWidth, r.top(),
+                std::max(0, r.right() + 1 - circuit::ArrowButtonWidth - thumbLeft - circuit::ThumbWidth), r.height()};
     default:
         return QProxyStyle::subControlRect(control, option, sub, widget);
     }
@@ -43,7 +43,7 @@ void RheostatStyle::drawComplexControl(ComplexControl control, const QStyleOptio
 {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
     if (control == CC_ScrollBar && (option->state & State_HasFocus))
-        ui::drawFocusMark(*painter, option->rect.adjusted(ArrowWidth + 1, 2, -ArrowWidth - 1, -2),
+        ui::drawFocusMark(*painter, option->rect.adjusted(circuit::ArrowButtonWidth + 1, 2, -circuit::ArrowButtonWidth - 1, -2),
                           option->palette.color(QPalette::WindowText));
 }
 

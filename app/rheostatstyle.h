@@ -1,6 +1,6 @@
-// The look of the rheostat's scroll bar: 17-pixel arrow buttons and a
-// 12-pixel thumb whatever the desktop's style, so that the slider arrow drawn
-// above the bar stands over the thumb's centre.
+// The look of the rheostat's scroll bar: arrow buttons and thumb of the
+// rheostat's widths whatever the desktop's style, so that the slider arrow
+// drawn above the bar stands over the thumb's centre.
 #pragma once
 
 #include <QProxyStyle>
@@ -9,9 +9,6 @@ class RheostatStyle : public QProxyStyle
 {
     Q_OBJECT
 public:
-    static constexpr int ArrowWidth = 17;
-    static constexpr int ThumbWidth = 12;
-
     using QProxyStyle::QProxyStyle;
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,

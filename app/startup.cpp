@@ -2,7 +2,8 @@
 #include "app/form1.h"
 
 #include "app/rheostat.h"
-#include "circuit/numtext.h"
+#include "circuit/leadingnumber.h"
+#include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
 
@@ -33,8 +34,8 @@ void Form1::Form_Load()
     s.Ra = numberIn(TxtRa);
     s.Rmax = numberIn(TxtRmax);
 
-    s.R_st = 17;
-    s.R_dv = 12;
+    s.R_st = circuit::ArrowButtonWidth;
+    s.R_dv = circuit::ThumbWidth;
     s.dlina = static_cast<float>(HScroll1->width()) - 2 * s.R_st - s.R_dv;
 
     // Selecting scheme 1 runs its handler, which resets and sets the scheme.

@@ -5,6 +5,11 @@
 
 namespace circuit {
 
+// The rheostat's scroll bar, in pixels: each of its two arrow buttons and its
+// thumb, whatever the desktop's style draws.
+constexpr int ArrowButtonWidth = 17;
+constexpr int ThumbWidth = 12;
+
 // Rheostat resistance for a scroll-bar value: KR * value, kept in single precision.
 float rheostatResistance(double KR, int value);
 

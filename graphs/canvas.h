@@ -13,6 +13,8 @@
 // can be drawn again elsewhere at any resolution (the lab report).
 #pragma once
 
+#include "graphs/drawinglist.h"
+
 #include <QAccessible>
 #include <QColor>
 #include <QFont>
@@ -20,8 +22,6 @@
 #include <QPointF>
 #include <QStringList>
 #include <QWidget>
-
-#include <vector>
 
 class QPainter;
 
@@ -99,17 +99,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // One thing drawn, in pixels of the canvas, not yet in the image.
-    struct Drawn {
-        enum Kind { Segment, Dot, Text } kind;
-        QPointF a, b; // segment ends; a dot's centre or a text's baseline start
-        QColor colour;
-        int width;
-        QString text;
-        QFont font;
-        QRectF clip; // the canvas when drawn, cut by every smaller size since
-    };
-
     QPointF toPixels(double x, double y) const;
     // Notes a change of the canvas's size since the last drawing: what is
     // drawn so far is cut to the new size (a resize of a hidden canvas is
@@ -117,22 +106,17 @@ private:
     void noteSize() const;
     // Erases the drawing to the background colour.
     void erase();
-    void record(Drawn d);
+    void record(DrawingList::Item item);
     // Puts everything drawn into the image, at the canvas's present size
     // and the screen's ratio.
     void flush() const;
-    // Paints the list from item `first` on; texts are scaled by `fontScale`.
-    void paintDrawn(QPainter &p, std::size_t first, qreal fontScale) const;
     void drawSegment(QPointF from, QPointF to, const QColor &c);
 
-    mutable QImage m_image;          // the drawing up to the last flush
-    mutable bool m_erased = true;    // the image is to be erased before m_drawn goes in
-    mutable QRectF m_keep;           // the part of the image that survives resizing
-    mutable QSize m_size;            // the canvas's size as last noted
-    mutable std::vector<Drawn> m_drawn; // everything since the last erase
-    mutable std::size_t m_flushed = 0;  // how much of m_drawn is in the image
-    // A list grown past any real use was let go; the image stands for it.
-    mutable bool m_listDropped = false;
+    mutable QImage m_image;       // the drawing up to the last flush
+    mutable bool m_erased = true; // the image is to be erased before the list goes in
+    mutable QRectF m_keep;        // the part of the image that survives resizing
+    mutable QSize m_size;         // the canvas's size as last noted
+    mutable DrawingList m_list;   // everything since the last erase
     QStringList m_texts;
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;
@@ -145,9 +129,5 @@ private:
     bool m_pressed = false;
     QAccessible::Role m_role = QAccessible::Graphic;
 };
-
-// Makes canvases known to assistive technology with their role, and as
-// pressable when they react to clicks. Called once by the application.
-void installCanvasAccessibility();
 
 } // namespace graphs

@@ -1,7 +1,7 @@
 #include "task/taskfile.h"
 
 #include "circuit/bounds.h"
-#include "circuit/numtext.h"
+#include "circuit/leadingnumber.h"
 
 #include <QDir>
 #include <QFile>

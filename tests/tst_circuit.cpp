@@ -2,7 +2,7 @@
 // and the line fit, without a window.
 #include "circuit/fit.h"
 #include "circuit/measurement.h"
-#include "circuit/numtext.h"
+#include "circuit/numberformat.h"
 #include "circuit/readings.h"
 
 #include <QTest>

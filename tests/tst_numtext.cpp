@@ -1,5 +1,6 @@
 // The leading-number rule of the parameter boxes and the number texts.
-#include "circuit/numtext.h"
+#include "circuit/leadingnumber.h"
+#include "circuit/numberformat.h"
 
 #include <QTest>
 

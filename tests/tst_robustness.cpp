@@ -1,7 +1,7 @@
 // Faults that the random soak and the fuzzing brought to light, each held
 // by a test of its own.
 #include "app/form1.h"
-#include "circuit/numtext.h"
+#include "circuit/leadingnumber.h"
 #include "tests/testsupport.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The teacher's task: task files, the variants drawn from them, and the
 // window they start with hidden boxes.
-#include "circuit/numtext.h"
+#include "circuit/leadingnumber.h"
 #include "circuit/variants.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"

@@ -1,6 +1,6 @@
 #include "ui/numbertexts.h"
 
-#include "circuit/numtext.h"
+#include "circuit/numberformat.h"
 
 #include <QLocale>
 

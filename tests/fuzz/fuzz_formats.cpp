@@ -17,7 +17,8 @@
 // No text ever contains "inf" or "nan". (Rounded to n significant digits a
 // value moves by up to half a unit of the n-th digit, 5 * 10^-n of it when
 // its first digit is 1; the bounds below allow for that and the reading.)
-#include "circuit/numtext.h"
+#include "circuit/leadingnumber.h"
+#include "circuit/numberformat.h"
 
 #include <cfloat>
 #include <charconv>

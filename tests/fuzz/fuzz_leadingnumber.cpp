@@ -4,7 +4,7 @@
 // number (blanks left out) into a plain C literal, and lets strtod read that
 // literal under the C locale. Both must give the same double, bit for bit
 // (a negative zero reads as 0), for every input.
-#include "circuit/numtext.h"
+#include "circuit/leadingnumber.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,19 +1,10 @@
-// Conversions between the texts the student types or reads and numbers.
+// Number to text: the pattern, general and signed forms the window shows.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace circuit {
-
-// The leading-number rule of the parameter boxes: the longest leading part of
-// the text that reads as a decimal number is taken, the rest is ignored.
-// Blanks (space, tab, line feed) are skipped wherever they stand in it; an
-// optional sign, digits with at most one "." (only "." whatever the locale)
-// and an optional exponent ("1e3", "1E-2", "2e+1") make the number. A text
-// without such a part gives 0. A magnitude too large for a double gives
-// +-infinity; the caller decides what to do with it.
-double leadingNumber(std::string_view text);
 
 // Writes `value` through a format pattern such as "#0.000", "##0.00" or
 // "##00.0000": as many decimals as the pattern has after its ".", at least as

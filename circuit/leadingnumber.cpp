@@ -1,0 +1,113 @@
+#include "circuit/leadingnumber.h"
+
+#include <charconv>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace circuit {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+double leadingNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    auto skipBlanks = [&] {
+        while (i < n && isBlank(text[i]))
+            ++i;
+    };
+
+    skipBlanks();
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+
+    std::string intDigits, fracDigits;
+    bool seenPoint = false;
+    for (;; ++i) {
+        skipBlanks();
+        if (i >= n)
+            break;
+        if (isDigit(text[i]))
+            (seenPoint ? fracDigits : intDigits) += text[i];
+        else if (text[i] == '.' && !seenPoint)
+            seenPoint = true;
+        else
+            break;
+    }
+    if (intDigits.empty() && fracDigits.empty())
+        return 0.0;
+
+    // The exponent counts only when at least one digit follows "e" and its sign.
+    long long exponent = 0;
+    skipBlanks();
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        auto skipBlanksAt = [&] {
+            while (j < n && isBlank(text[j]))
+                ++j;
+        };
+        skipBlanksAt();
+        bool expNegative = false;
+        if (j < n && (text[j] == '+' || text[j] == '-')) {
+            expNegative = text[j] == '-';
+            ++j;
+        }
+        bool anyDigit = false;
+        for (;; ++j) {
+            skipBlanksAt();
+            if (j >= n || !isDigit(text[j]))
+                break;
+            anyDigit = true;
+            // Held far beyond any count of digits the text can have, so that
+            // the digits cannot make up for the part of the exponent dropped.
+            if (exponent < 1000000000000000LL)
+                exponent = exponent * 10 + (text[j] - '0');
+        }
+        if (anyDigit && expNegative)
+            exponent = -exponent;
+        if (!anyDigit)
+            exponent = 0;
+    }
+
+    // Magnitude of the number in powers of ten, to tell overflow from underflow.
+    std::size_t firstNonZero = intDigits.find_first_not_of('0');
+    long long magnitude;
+    if (firstNonZero != std::string::npos) {
+        magnitude = static_cast<long long>(intDigits.size() - firstNonZero);
+    } else {
+        std::size_t f = fracDigits.find_first_not_of('0');
+        if (f == std::string::npos)
+            return 0.0;
+        magnitude = -static_cast<long long>(f);
+    }
+    magnitude += exponent;
+    if (magnitude > 400)
+        return negative ? -std::numeric_limits<double>::infinity()
+                        : std::numeric_limits<double>::infinity();
+    if (magnitude < -400)
+        return 0.0;
+
+    std::string canonical = intDigits.empty() ? "0" : intDigits;
+    if (!fracDigits.empty())
+        canonical += "." + fracDigits;
+    canonical += "e" + std::to_string(exponent);
+
+    double value = 0.0;
+    auto res = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+    if (res.ec == std::errc::result_out_of_range)
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    if (value == 0.0)
+        return 0.0;
+    return negative ? -value : value;
+}
+
+} // namespace circuit
