@@ -4,7 +4,6 @@
 
 #include "app/keylabel.h"
 #include "app/lineshape.h"
-#include "app/messageboxes.h"
 #include "app/rheostat.h"
 #include "circuit/bounds.h"
 #include "circuit/leadingnumber.h"
@@ -12,9 +11,11 @@
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/table.h"
 #include "ui/fittext.h"
 #include "ui/fonts.h"
 #include "ui/fonts.h"
+#include "ui/messageboxes.h"
 #include "ui/naming.h"
 #include "ui/numbertexts.h"
 
@@ -28,7 +29,6 @@
 
 void Form1::HScroll1_Change()
 {
-    ++hscrollRuns;
     const int value = HScroll1->value();
     HScroll1->setOhmsPerStep(s.KR);
     s.RR = circuit::rheostatResistance(s.KR, value);
@@ -95,7 +95,7 @@ void Form1::Lblvkl_Click()
     // rheostat, which works in both modes, not on to whatever follows.
     QList<QWidget *> leaving = {TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax, Option1, Option2};
     if (!closing)
-        leaving = {graphs->N_S.begin() + 1, graphs->N_S.end()};
+        leaving = {graphs->table->N_S.begin() + 1, graphs->table->N_S.end()};
     if (leaving.contains(QApplication::focusWidget()))
         HScroll1->setFocus();
     Line14->setX2(closing ? 280 : 288);
@@ -106,7 +106,7 @@ void Form1::Lblvkl_Click()
     for (QLineEdit *box : {TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax})
         box->setEnabled(!closing);
     for (int i = 1; i <= 10; ++i)
-        graphs->N_S[static_cast<std::size_t>(i)]->setVisible(closing);
+        graphs->table->N_S[static_cast<std::size_t>(i)]->setVisible(closing);
     const QString state = closing ? QStringLiteral("замкнут") : QStringLiteral("разомкнут");
     ui::showInName(Lblvkl, Lblvkl->toolTip(), state);
     Lblvkl->setClosed(closing);

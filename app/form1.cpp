@@ -4,18 +4,21 @@
 #include "app/hiddenbox.h"
 #include "app/keylabel.h"
 #include "app/lineshape.h"
-#include "app/messageboxes.h"
 #include "app/rheostat.h"
 #include "circuit/bounds.h"
 #include "graphs/canvas.h"
 #include "graphs/canvasaccessible.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 #include "info/form2.h"
 #include "report/exportactions.h"
+#include "task/taskfile.h"
 #include "ui/accessiblelineedit.h"
 #include "ui/announcer.h"
-#include "task/taskfile.h"
+#include "ui/colours.h"
 #include "ui/fonts.h"
+#include "ui/messageboxes.h"
 #include "ui/naming.h"
 
 #include <QAction>
@@ -46,7 +49,7 @@ public:
         setObjectName(QStringLiteral("surface"));
         setAutoFillBackground(true);
         QPalette p = palette();
-        p.setColor(QPalette::Window, QColor(224, 224, 224));
+        p.setColor(QPalette::Window, ui::colours::WindowGrey);
         setPalette(p);
     }
 
@@ -126,7 +129,8 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, const task::Task *task)
     buildFitAndMenus();
     setFocusOrder();
     connectHandlers();
-    new report::ExportActions(*this, *m_boxes); // the table, graphs and report as files
+    // The table, graphs and report as files.
+    new report::ExportActions(*this, *graphs, *m_boxes, [this] { return labReport(); });
 
     // Client area 549 x 439 below the menu bar, its top-left corner at (71, 255).
     const int menuHeight = menuBar()->sizeHint().height();
@@ -250,7 +254,7 @@ void Form1::buildParameterPanel(const task::Task *task)
         const QString text = task && !task->texts[i].isEmpty() ? task->texts[i]
                                                                : QString::fromUtf8(circuit::initialText(row.parameter));
         *row.box = makeBox(surface, row.boxName, {370, row.top, 60, 25}, text, QString::fromUtf8(row.tooltip),
-                           QColor(255, 255, 192));
+                           ui::colours::Yellowish);
         if (task && task->hidden[i])
             hideValue(*row.box);
     }
@@ -281,9 +285,9 @@ void Form1::buildParameterPanel(const task::Task *task)
 void Form1::buildFitAndMenus()
 {
     txtK = makeBox(surface, "txtK", {290, 160, 60, 25}, {}, QStringLiteral("коэффициент k прямой U=kI+b"),
-                   QColor(192, 255, 255));
+                   ui::colours::Bluish);
     txtB = makeBox(surface, "txtB", {376, 160, 65, 27}, {}, QStringLiteral("коэффициент b прямой U=kI+b"),
-                   QColor(192, 255, 255));
+                   ui::colours::Bluish);
     // They show the fitted coefficients; typing into them would change nothing.
     txtK->setReadOnly(true);
     txtB->setReadOnly(true);
@@ -318,9 +322,9 @@ QList<QWidget *> Form1::focusOrder() const
 {
     QList<QWidget *> order = {txtK, txtB, HScroll1, Picture1, Picture2, Option1, Option2};
     for (int n = 1; n <= 10; ++n)
-        order.append(graphs->N_S[static_cast<std::size_t>(n)]);
-    order.append({TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax, graphs->Picture3, graphs->Picture4,
-                  graphs->Option3, graphs->Option4, graphs->Picture5, graphs->Option5});
+        order.append(graphs->table->N_S[static_cast<std::size_t>(n)]);
+    order.append({TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax, graphs->plots->Picture3, graphs->plots->Picture4,
+                  graphs->plots->Option3, graphs->plots->Option4, graphs->plots->Picture5, graphs->plots->Option5});
     return order;
 }
 
@@ -363,7 +367,7 @@ void Form1::connectHandlers()
     connect(TxtRv, &QLineEdit::textChanged, this, &Form1::TxtRv_Change);
     connect(TxtRa, &QLineEdit::textChanged, this, &Form1::TxtRa_Change);
     connect(TxtRmax, &QLineEdit::textChanged, this, &Form1::TxtRmax_Change);
-    connect(graphs->Picture3, &graphs::Canvas::clicked, this, &Form1::Picture3_Click);
+    connect(graphs->plots->Picture3, &graphs::Canvas::clicked, this, &Form1::Picture3_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(mnuFileSpravka1, &QAction::triggered, this, &Form1::mnuFileSpravka1_Click);
     connect(mnuFileSpravka2, &QAction::triggered, this, &Form1::mnuFileSpravka2_Click);
@@ -381,7 +385,7 @@ void Form1::connectHandlers()
     copyTable->setShortcut(QKeySequence::Copy);
     copyTable->setShortcutContext(Qt::WindowShortcut);
     connect(copyTable, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(graphs->tableText()); });
+            [this] { QGuiApplication::clipboard()->setText(graphs->table->tableText()); });
     addAction(copyTable);
     for (QLineEdit *box : {TxtEdc, Txtr, TxtRv, TxtRa, TxtRmax, txtK, txtB})
         box->installEventFilter(this);

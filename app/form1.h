@@ -3,8 +3,8 @@
 // graphs, and the menus. It owns the simulator's state and all its handlers.
 #pragma once
 
-#include "app/messageboxes.h"
 #include "circuit/state.h"
+#include "ui/messageboxes.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,8 +15,8 @@
 namespace circuit {
 enum class Parameter;
 }
-namespace info {
-class DocumentOpener;
+namespace report {
+struct LabReport;
 }
 namespace ui {
 class Announcer;
@@ -56,13 +56,61 @@ public:
     explicit Form1(std::unique_ptr<MessageBoxes> boxes = nullptr, const task::Task *task = nullptr);
     ~Form1() override;
 
+    // Client area of the window (below the menu bar), in pixels.
+    int scaleWidth() const;
+    int scaleHeight() const;
+
+    // What the lab report shows of the window as it stands.
+    report::LabReport labReport() const;
+
+    // Start-up, reset and resizing.
+    void Form_Load();
+    void sbros();
+    void Form_Resize();
+
+    // The rheostat and the meters: recomputes everything from the state.
+    void HScroll1_Change();
+    // Wiring schemes and the key.
+    void Option1_Click();
+    void Option2_Click();
+    void Lblvkl_Click();
+    // Parameter boxes, on every change of their text.
+    void TxtEdc_Change();
+    void Txtr_Change();
+    void TxtRv_Change();
+    void TxtRa_Change();
+    void TxtRmax_Change();
+
+    // The line fit through the table, shown for ten seconds.
+    void Picture3_Click();
+
+    // Pauses the caller for `seconds` while the window stays responsive.
+    void Wait(double seconds);
+    void Timer1_Timer();
+
+    // Help menus: the documents, the About box and the Authors window.
+    void mnuFileSpravka1_Click();
+    void mnuFileSpravka2_Click();
+    void mnuFilesHistory_Click();
+    void mnuHelpInstruction_Click();
+    void mnuHelpUprav_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpAvtors_Click();
+
+protected:
+    // Closing the window asks first.
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Tests look inside through this one door (tests/testsupport.h).
+    friend struct Form1Probe;
+
     // The simulator's state.
     circuit::SimState s;
 
-    // Client area of the window (below the menu bar), in pixels.
+    // Client area of the window (below the menu bar).
     QWidget *surface = nullptr;
-    int scaleWidth() const;
-    int scaleHeight() const;
 
     // Parameter panel.
     QLabel *Lblnazvan = nullptr, *LblEds = nullptr, *Lblr = nullptr, *LblRv = nullptr,
@@ -91,68 +139,18 @@ public:
     // Line fit.
     QLineEdit *txtK = nullptr, *txtB = nullptr;
     QTimer *Timer1 = nullptr;
+    static constexpr double FitSeconds = 10;
+    // A line was fitted since the last reset (the lab report shows its k and b).
+    bool fitSinceReset = false;
 
     // Menus.
     QAction *mnuFileSpravka1 = nullptr, *mnuFileSpravka2 = nullptr, *mnuFilesHistory = nullptr,
             *mnuHelpInstruction = nullptr, *mnuHelpUprav = nullptr, *mnuHelpSep1 = nullptr,
             *mnuHelpAvtors = nullptr, *mnuHelpAbout = nullptr;
 
-    // Start-up, reset and resizing.
-    void Form_Load();
-    void sbros();
-    void Form_Resize();
-
-    // The rheostat and the meters: recomputes everything from the state.
-    void HScroll1_Change();
-    // Wiring schemes and the key.
-    void Option1_Click();
-    void Option2_Click();
-    void Lblvkl_Click();
-    // Parameter boxes, on every change of their text.
-    void TxtEdc_Change();
-    void Txtr_Change();
-    void TxtRv_Change();
-    void TxtRa_Change();
-    void TxtRmax_Change();
-
-    // The line fit through the table, shown for `fitSeconds`.
-    void Picture3_Click();
-    static constexpr double FitSeconds = 10;
-    double fitSeconds = FitSeconds;
-    // A line was fitted since the last reset (the lab report shows its k and b).
-    bool fitSinceReset = false;
-
-    // Pauses the caller for `seconds` while the window stays responsive.
-    void Wait(double seconds);
-    void Timer1_Timer();
-
-    // How often the reset and the slider handler have run (diagnostics).
-    int sbrosRuns = 0;
-    int hscrollRuns = 0;
-
-    // Help menus: the documents, the About box and the Authors window.
-    void mnuFileSpravka1_Click();
-    void mnuFileSpravka2_Click();
-    void mnuFilesHistory_Click();
-    void mnuHelpInstruction_Click();
-    void mnuHelpUprav_Click();
-    void mnuHelpAbout_Click();
-    void mnuHelpAvtors_Click();
-    // Opens the documents; without one set, the desktop's applications do.
-    void setDocumentOpener(std::shared_ptr<info::DocumentOpener> opener);
-    info::DocumentOpener &documentOpener();
     // The Authors window while it exists; it deletes itself when closed.
     QPointer<Form2> Form2Window;
 
-private:
-    std::shared_ptr<info::DocumentOpener> m_documentOpener;
-
-protected:
-    // Closing the window asks first.
-    void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     // The meters' digits; a reading too wide for its meter is shown smaller.
     static QFont meterFont();
     void showReading(graphs::Canvas *meter, const QString &text);

@@ -2,54 +2,41 @@
 // Authors window.
 #include "app/form1.h"
 
-#include "app/messageboxes.h"
 #include "info/abouttext.h"
 #include "info/documentopener.h"
 #include "info/form2.h"
 #include "info/placement.h"
+#include "ui/messageboxes.h"
 
 #include <QLabel>
-
-void Form1::setDocumentOpener(std::shared_ptr<info::DocumentOpener> opener)
-{
-    m_documentOpener = std::move(opener);
-}
-
-info::DocumentOpener &Form1::documentOpener()
-{
-    if (!m_documentOpener)
-        m_documentOpener = std::make_shared<info::DocumentOpener>();
-    return *m_documentOpener;
-}
 
 // The four documents: a missing file or one no application takes shows
 // nothing, and the window stays as it was.
 void Form1::mnuFileSpravka1_Click()
 {
-    documentOpener().openDocument(QStringLiteral("spravka1.pdf"));
+    info::openDocument(QStringLiteral("spravka1.pdf"));
 }
 
 void Form1::mnuFileSpravka2_Click()
 {
-    documentOpener().openDocument(QStringLiteral("spravka2.pdf"));
+    info::openDocument(QStringLiteral("spravka2.pdf"));
 }
 
 void Form1::mnuFilesHistory_Click()
 {
-    documentOpener().openDocument(QStringLiteral("history.pdf"));
+    info::openDocument(QStringLiteral("history.pdf"));
 }
 
 void Form1::mnuHelpUprav_Click()
 {
-    documentOpener().openDocument(QStringLiteral("uprav.pdf"));
+    info::openDocument(QStringLiteral("uprav.pdf"));
 }
 
 void Form1::mnuHelpInstruction_Click()
 {
     // An editor that cannot be started is the one failure worth a word;
     // the window goes on as before.
-    if (documentOpener().openText(QStringLiteral("instruction.txt")) ==
-        info::DocumentOpener::Result::Failed)
+    if (info::openText(QStringLiteral("instruction.txt")) == info::Opened::Failed)
         m_boxes->error(this, QStringLiteral("Не удалось запустить текстовый редактор."));
 }
 

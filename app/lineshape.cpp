@@ -1,4 +1,5 @@
 #include "app/lineshape.h"
+#include "ui/colours.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -12,7 +13,7 @@ LineShape::LineShape(const char *name, double x1, double y1, double x2, double y
 
 void LineShape::paint(QPainter &painter) const
 {
-    painter.setPen(QPen(Qt::black, m_width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(ui::colours::Black, m_width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(m_a, m_b);
 }
 

@@ -6,6 +6,9 @@
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
+#include "ui/colours.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -47,12 +50,11 @@ void Form1::Form_Load()
 
 void Form1::sbros()
 {
-    ++sbrosRuns;
     ++m_resetting;
-    Picture1->setBackColor(QColor(0, 0, 0));
-    Picture1->setForeColor(QColor(0, 255, 0));
-    Picture2->setBackColor(QColor(0, 0, 0));
-    Picture2->setForeColor(QColor(0, 255, 0));
+    Picture1->setBackColor(ui::colours::Black);
+    Picture1->setForeColor(ui::colours::MeterGreen);
+    Picture2->setBackColor(ui::colours::Black);
+    Picture2->setForeColor(ui::colours::MeterGreen);
 
     s.KR = s.Rmax / HScroll1->maximum();
     HScroll1->setValue(HScroll1->maximum()); // runs HScroll1_Change when the value changes
@@ -63,13 +65,13 @@ void Form1::sbros()
     Option1->setVisible(true);
     Option2->setVisible(true);
     for (int n = 1; n <= 10; ++n)
-        graphs->N_S[static_cast<std::size_t>(n)]->setVisible(false);
+        graphs->table->N_S[static_cast<std::size_t>(n)]->setVisible(false);
 
     // The three graphs share one rectangle from (290, 200) to 10 pixels short
     // of the right and bottom edges; too small a window keeps the old layout.
     const float width = static_cast<float>(scaleWidth()) - GraphLeft - GraphMargin;
     const float height = static_cast<float>(scaleHeight()) - GraphTop - GraphMargin;
-    graphs::Canvas *canvases[3] = {graphs->Picture3, graphs->Picture4, graphs->Picture5};
+    graphs::Canvas *canvases[3] = {graphs->plots->Picture3, graphs->plots->Picture4, graphs->plots->Picture5};
     for (int i = 0; i < 3; ++i) {
         if (width >= 1 && height >= 1)
             canvases[i]->setGeometry(GraphLeft, GraphTop, static_cast<int>(width), static_cast<int>(height));
@@ -78,9 +80,9 @@ void Form1::sbros()
 
     graphs->ochistka();
 
-    graphs->Option3->setChecked(true); // runs Option3_Click when the selection changes
-    graphs->Option4->setChecked(false);
-    graphs->Option5->setChecked(false);
+    graphs->plots->Option3->setChecked(true); // runs Option3_Click when the selection changes
+    graphs->plots->Option4->setChecked(false);
+    graphs->plots->Option5->setChecked(false);
 
     txtK->setVisible(false);
     txtB->setVisible(false);
@@ -90,7 +92,7 @@ void Form1::sbros()
 
 void Form1::Form_Resize()
 {
-    graphs::Canvas *canvases[3] = {graphs->Picture3, graphs->Picture4, graphs->Picture5};
+    graphs::Canvas *canvases[3] = {graphs->plots->Picture3, graphs->plots->Picture4, graphs->plots->Picture5};
     // Minimised, or too small for a graph: nothing is laid out or redrawn
     // until a resize that fits.
     for (graphs::Canvas *canvas : canvases)

@@ -12,6 +12,8 @@
 #include "bench/firstframe.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -241,7 +243,7 @@ void recordTenRows(Form1 &form)
         click(form.Lblvkl);
     for (int n = 1; n <= 10; ++n) {
         form.HScroll1->setValue(n * 10);
-        click(form.graphs->N_S[static_cast<std::size_t>(n)]);
+        click(form.graphs->table->N_S[static_cast<std::size_t>(n)]);
     }
     click(form.Lblvkl);
     settle();
@@ -268,7 +270,7 @@ void benchActions(Form1 &form, int n)
         click(form.Lblvkl);
     measure("Measurement button", n, [&](int i) {
         bar->setValue(100 - i % 100);
-        click(form.graphs->N_S[static_cast<std::size_t>(1 + i % 10)]);
+        click(form.graphs->table->N_S[static_cast<std::size_t>(1 + i % 10)]);
     });
     click(form.Lblvkl);
     settle();
@@ -280,12 +282,12 @@ void benchActions(Form1 &form, int n)
         QTest::keyClick(form.TxtRmax, i % 2 == 0 ? Qt::Key_0 : Qt::Key_Backspace);
     });
 
-    QRadioButton *choices[3] = {form.graphs->Option4, form.graphs->Option5, form.graphs->Option3};
+    QRadioButton *choices[3] = {form.graphs->plots->Option4, form.graphs->plots->Option5, form.graphs->plots->Option3};
     measure("Graph switch", n, [&](int i) { click(choices[i % 3]); });
 
     recordTenRows(form);
     form.fitSeconds = 0;
-    measure("Line fit (without its wait)", n, [&](int) { click(form.graphs->Picture3); });
+    measure("Line fit (without its wait)", n, [&](int) { click(form.graphs->plots->Picture3); });
     form.fitSeconds = Form1::FitSeconds;
 }
 
@@ -338,7 +340,7 @@ void benchWait(Form1 &form)
         cpu1 = cpuSeconds();
         t1 = bench::monotonicNs();
     });
-    click(form.graphs->Picture3); // returns when the ten seconds are over
+    click(form.graphs->plots->Picture3); // returns when the ten seconds are over
     const double share = 100.0 * (cpu1 - cpu0) / (static_cast<double>(t1 - t0) / 1e9);
     rows.push_back({"Processor time during the fit's 10-s wait", fixed(share, 3) + " % of one core", "",
                     "<= 1 %", share <= 1.0});

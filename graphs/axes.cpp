@@ -2,6 +2,7 @@
 
 #include "circuit/state.h"
 #include "graphs/canvas.h"
+#include "ui/colours.h"
 #include "ui/numbertexts.h"
 
 #include <cfloat>
@@ -12,7 +13,6 @@ namespace graphs {
 
 namespace {
 
-const QColor Black(0, 0, 0);
 const QColor GridGreen(128, 255, 128);
 constexpr int Divisions = 10;
 constexpr int CurveSegments = 20;
@@ -55,8 +55,8 @@ bool drawFrame(Canvas &pic, circuit::SimState &s, const char *caption, bool sing
     }
     pic.scale(s.Xmin, f(s.Ymax), f(s.Xmax), s.Ymin);
     pic.setDrawWidth(ThickWidth);
-    pic.line(0, f(s.Ymax), 0, s.Ymin, Black);
-    pic.line(0, 0, f(s.Xmax), 0, Black);
+    pic.line(0, f(s.Ymax), 0, s.Ymin, ui::colours::Black);
+    pic.line(0, 0, f(s.Xmax), 0, ui::colours::Black);
     drawGrid(pic, s, singleDy);
     pic.moveTo(f(0.03 * (s.Xmax - s.Xmin)), f(s.Ymax));
     pic.print(QString::fromUtf8(caption));
@@ -75,7 +75,7 @@ void drawCurve(Canvas &pic, circuit::SimState &s, const std::function<double(dou
     const double limit = s.Ikz + s.Ikz / CurveSegments;
     int guard = 0;
     for (s.I_id = start; s.I_id <= limit && guard < LoopLimit; s.I_id += step, ++guard)
-        pic.lineTo(f(s.I_id), f(ordinate(s.I_id)), Black);
+        pic.lineTo(f(s.I_id), f(ordinate(s.I_id)), ui::colours::Black);
 }
 
 } // namespace
@@ -98,7 +98,7 @@ void axes_1(Canvas &Picture3, circuit::SimState &s)
     s.Ymax = s.Edc;
     if (!drawFrame(Picture3, s, "U, B", false) || s.sourceHidden)
         return;
-    Picture3.pset(0, f(s.Edc), Black);
+    Picture3.pset(0, f(s.Edc), ui::colours::Black);
     Picture3.setDrawWidth(ThickWidth);
     drawCurve(Picture3, s, [&](double i) { return s.U_id = s.Edc - s.r * i; });
 }
@@ -111,10 +111,10 @@ void axes_2(Canvas &Picture4, circuit::SimState &s)
     s.Ymax = s.Ikz * s.Edc;
     if (!drawFrame(Picture4, s, "Pв,Po, Bт", false) || s.sourceHidden)
         return;
-    Picture4.pset(0, 0, Black);
+    Picture4.pset(0, 0, ui::colours::Black);
     Picture4.setDrawWidth(ThickWidth);
     drawCurve(Picture4, s, [&](double i) { return (s.Edc - s.r * i) * i; });
-    Picture4.pset(0, 0, Black);
+    Picture4.pset(0, 0, ui::colours::Black);
     drawCurve(Picture4, s, [&](double i) { return s.Edc * i; });
 }
 
@@ -126,7 +126,7 @@ void axes_3(Canvas &Picture5, circuit::SimState &s)
     s.Ymax = 1;
     if (!drawFrame(Picture5, s, "h, %", true) || s.sourceHidden)
         return;
-    Picture5.pset(0, 1, Black);
+    Picture5.pset(0, 1, ui::colours::Black);
     Picture5.setDrawWidth(ThickWidth);
     drawCurve(Picture5, s, [&](double i) { return 1 - s.r * i / s.Edc; });
 }

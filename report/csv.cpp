@@ -1,9 +1,8 @@
 #include "report/csv.h"
 
-#include "graphs/graphs.h"
+#include "graphs/table.h"
 #include "ui/numbertexts.h"
 
-#include <QLabel>
 #include <QStringList>
 
 namespace report {
@@ -22,18 +21,16 @@ QString field(QString text)
 
 } // namespace
 
-QByteArray tableCsv(const graphs::Graphs &table)
+QByteArray tableCsv(const graphs::Table &table)
 {
     const QString separator = QString::fromStdString(ui::decimalSeparator());
-    const std::array<QLabel *, 11> *columns[5] = {&table.lblI, &table.lblU, &table.lblP0, &table.lblPv,
-                                                  &table.lblKPD};
     QByteArray csv = "n,I_A,U_V,Po_W,Pv_W,eta\r\n";
     for (std::size_t n = 1; n <= 10; ++n) {
-        if (table.lblI[n]->text().trimmed().isEmpty())
+        if (!table.isRecorded(n))
             continue;
         QStringList fields{QString::number(n)};
-        for (const auto *column : columns)
-            fields << field((*column)[n]->text().trimmed().replace(separator, QLatin1String(".")));
+        for (const QString &text : table.rowTexts(n))
+            fields << field(QString(text).replace(separator, QLatin1String(".")));
         csv += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
     }
     return csv;

@@ -1,11 +1,12 @@
 #include "report/exportactions.h"
 
-#include "app/form1.h"
-#include "app/messageboxes.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 #include "report/csv.h"
 #include "ui/callerfolder.h"
+#include "ui/messageboxes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,8 +71,9 @@ QAction *makeAction(QWidget *window, const char *name, const QString &text, cons
 
 } // namespace
 
-ExportActions::ExportActions(Form1 &window, MessageBoxes &boxes)
-    : QObject(&window), m_window(window), m_boxes(boxes)
+ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBoxes &boxes,
+                             std::function<LabReport()> report)
+    : QObject(&window), m_window(window), m_graphs(graphs), m_boxes(boxes), m_report(std::move(report))
 {
     setObjectName(QStringLiteral("exportActions"));
     copyTable = window.findChild<QAction *>(QStringLiteral("copyTable"));
@@ -93,9 +95,9 @@ ExportActions::ExportActions(Form1 &window, MessageBoxes &boxes)
     connect(saveGraph, &QAction::triggered, this, [this] {
         QPointer<graphs::Canvas> graph = chosenGraph();
         // Named after its choice button: график-U(I)-….png.
-        const QRadioButton *choice = graph == m_window.graphs->Picture4   ? m_window.graphs->Option4
-                                     : graph == m_window.graphs->Picture5 ? m_window.graphs->Option5
-                                                                          : m_window.graphs->Option3;
+        const QRadioButton *choice = graph == m_graphs.plots->Picture4   ? m_graphs.plots->Option4
+                                     : graph == m_graphs.plots->Picture5 ? m_graphs.plots->Option5
+                                                                          : m_graphs.plots->Option3;
         const QString name = choice->text().remove(QLatin1Char(' ')).remove(QLatin1Char(','));
         const QString path = askFile(QStringLiteral("Сохранить график"),
                                      QStringLiteral("график-%1-%2.png").arg(name, stamp()),
@@ -139,12 +141,12 @@ ExportActions::ExportActions(Form1 &window, MessageBoxes &boxes)
 
     // The table (its buttons and cells) and the graphs offer the menu; a
     // left click keeps its meaning.
-    graphs::Graphs &g = *window.graphs;
-    QList<QWidget *> targets = {g.Picture3, g.Picture4, g.Picture5};
+    graphs::Graphs &g = graphs;
+    QList<QWidget *> targets = {g.plots->Picture3, g.plots->Picture4, g.plots->Picture5};
     for (std::size_t n = 0; n <= 10; ++n) {
         if (n > 0)
-            targets << g.N_S[n];
-        targets << g.lblI[n] << g.lblU[n] << g.lblP0[n] << g.lblPv[n] << g.lblKPD[n];
+            targets << g.table->N_S[n];
+        targets << g.table->lblI[n] << g.table->lblU[n] << g.table->lblP0[n] << g.table->lblPv[n] << g.table->lblKPD[n];
     }
     for (QWidget *target : targets) {
         target->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -163,10 +165,10 @@ graphs::Canvas *ExportActions::chosenGraph() const
 {
     if (m_menuGraph)
         return m_menuGraph;
-    for (graphs::Canvas *graph : {m_window.graphs->Picture3, m_window.graphs->Picture4, m_window.graphs->Picture5})
+    for (graphs::Canvas *graph : {m_graphs.plots->Picture3, m_graphs.plots->Picture4, m_graphs.plots->Picture5})
         if (graph->isVisibleTo(&m_window))
             return graph;
-    return m_window.graphs->Picture3;
+    return m_graphs.plots->Picture3;
 }
 
 QString ExportActions::askFile(const QString &title, const QString &name, const QString &filter)
@@ -199,7 +201,7 @@ bool ExportActions::writeFile(const QString &path, const std::function<bool(QIOD
 
 bool ExportActions::writeTable(const QString &path)
 {
-    const QByteArray csv = tableCsv(*m_window.graphs);
+    const QByteArray csv = tableCsv(*m_graphs.table);
     return writeFile(path, [&csv](QIODevice &file) { return file.write(csv) == csv.size(); });
 }
 
@@ -225,7 +227,7 @@ bool ExportActions::paintReport(QPagedPaintDevice &device) const
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    paintLabReport(painter, QRectF(0, 0, device.width(), device.height()), labReport());
+    paintLabReport(painter, QRectF(0, 0, device.width(), device.height()), m_report());
     return painter.end();
 }
 
@@ -251,43 +253,6 @@ void ExportActions::print()
     m_boxes.error(&m_window, printer.outputFileName().isEmpty()
                                  ? QStringLiteral("Не удалось напечатать отчёт на принтере «%1».").arg(printer.printerName())
                                  : QStringLiteral("Не удалось сохранить файл «%1».").arg(printer.outputFileName()));
-}
-
-LabReport ExportActions::labReport() const
-{
-    const Form1 &w = m_window;
-    LabReport r;
-    r.title = w.windowTitle();
-    r.madeAt = QDateTime::currentDateTime();
-    r.parametersHeading = w.Lblnazvan->text();
-    const std::pair<const QLabel *, const QLineEdit *> parameters[5] = {
-        {w.LblEds, w.TxtEdc}, {w.Lblr, w.Txtr}, {w.LblRv, w.TxtRv}, {w.LblRa, w.TxtRa}, {w.LblRmax, w.TxtRmax}};
-    for (const auto &[label, box] : parameters)
-        r.parameters.push_back({box->toolTip(), label->text(),
-                                box->echoMode() == QLineEdit::Normal ? box->text().trimmed() : QStringLiteral("скрыто")});
-    const QRadioButton *scheme = w.s.schema == 2 ? w.Option2 : w.Option1;
-    QString wiring = scheme->toolTip();
-    if (!wiring.isEmpty())
-        wiring[0] = wiring[0].toLower();
-    r.scheme = wiring.isEmpty() ? scheme->text() : scheme->text() + QStringLiteral(" — ") + wiring;
-
-    // The circuit lies left of the parameter panel and above the table.
-    r.surface = w.surface;
-    const graphs::Graphs &g = *w.graphs;
-    r.schematic = QRect(0, 0, w.Lblnazvan->x(), g.lblI[0]->y());
-
-    const std::array<QLabel *, 11> *columns[5] = {&g.lblI, &g.lblU, &g.lblP0, &g.lblPv, &g.lblKPD};
-    for (std::size_t n = 0; n <= 10; ++n)
-        for (std::size_t c = 0; c < 5; ++c)
-            r.table[n][c] = (*columns[c])[n]->text().trimmed();
-
-    r.graphs = {g.Picture3, g.Picture4, g.Picture5};
-    r.graphNames = {g.Option3->text(), g.Option4->text(), g.Option5->text()};
-    if (w.fitSinceReset) {
-        r.k = w.txtK->text();
-        r.b = w.txtB->text();
-    }
-    return r;
 }
 
 } // namespace report

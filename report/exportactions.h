@@ -3,8 +3,9 @@
 // work anywhere in the window, the file and print dialogs, and the writing
 // of the files. Nothing of the window's own menus changes.
 //
-// It reads the window's public controls and calls none of the window's own
-// code, so the window can make it without the two depending on each other.
+// It knows the window only as a widget, its table and graphs, and what the
+// report shows, so the window can make it without the two depending on
+// each other.
 #pragma once
 
 #include "report/labreport.h"
@@ -14,13 +15,17 @@
 
 #include <functional>
 
-class Form1;
 class MessageBoxes;
 class QAction;
 class QIODevice;
 class QMenu;
 class QPagedPaintDevice;
 class QPoint;
+
+namespace graphs {
+class Canvas;
+class Graphs;
+}
 
 namespace report {
 
@@ -29,8 +34,9 @@ class ExportActions : public QObject
     Q_OBJECT
 public:
     // Adds the actions and their shortcuts to `window`, and the context menu
-    // to its table and graphs; failures are told through `boxes`.
-    ExportActions(Form1 &window, MessageBoxes &boxes);
+    // to its table and graphs; failures are told through `boxes`; `report`
+    // reads the window as the report shows it.
+    ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBoxes &boxes, std::function<LabReport()> report);
 
     // The items of the context menu, in order.
     QAction *copyTable = nullptr;   // the window's own Ctrl+C
@@ -46,9 +52,6 @@ public:
     bool writeGraph(const graphs::Canvas &graph, const QString &path);
     bool writeReport(const QString &path);
 
-    // The report as the window stands now.
-    LabReport labReport() const;
-
 private:
     void showMenu(QWidget *widget, const QPoint &pos);
     // The graph whose menu was last opened, else the one shown.
@@ -59,8 +62,10 @@ private:
     void print();
     bool paintReport(QPagedPaintDevice &device) const;
 
-    Form1 &m_window;
+    QWidget &m_window;
+    graphs::Graphs &m_graphs;
     MessageBoxes &m_boxes;
+    std::function<LabReport()> m_report;
     QMenu *m_menu = nullptr;
     QPointer<graphs::Canvas> m_menuGraph;
 };

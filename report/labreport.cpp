@@ -1,6 +1,7 @@
 #include "report/labreport.h"
 
 #include "graphs/canvas.h"
+#include "graphs/table.h"
 #include "ui/fonts.h"
 
 #include <QFontMetricsF>

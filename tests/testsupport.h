@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/form1.h"
-#include "app/messageboxes.h"
+#include "ui/messageboxes.h"
 
 #include <QColor>
 #include <QImage>

@@ -8,6 +8,8 @@
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 #include "tests/testsupport.h"
 #include "ui/announcer.h"
 #include "ui/numbertexts.h"
@@ -33,7 +35,7 @@ QString meters(const Form1 &f)
 bool tableEmpty(const Form1 &f)
 {
     for (std::size_t n = 1; n <= 10; ++n)
-        if (f.graphs->lblI[n]->text() != " " || f.s.I_m[n] != 0 || f.s.h_m[n] != 0)
+        if (f.graphs->table->lblI[n]->text() != " " || f.s.I_m[n] != 0 || f.s.h_m[n] != 0)
             return false;
     return true;
 }
@@ -48,7 +50,7 @@ QString keyState(const Form1 &f)
     for (const QLineEdit *box : {f.TxtEdc, f.Txtr, f.TxtRv, f.TxtRa, f.TxtRmax})
         out += box->isEnabled() ? 'e' : 'd';
     for (std::size_t n = 1; n <= 10; ++n)
-        out += f.graphs->N_S[n]->isHidden() ? 'h' : 'v';
+        out += f.graphs->table->N_S[n]->isHidden() ? 'h' : 'v';
     return out;
 }
 
@@ -99,20 +101,20 @@ void TestExperiment::startUp()
     QCOMPARE(form->Line1->X1(), 237.0);
     QCOMPARE(meters(*form), QStringLiteral("0.000 12.63"));
     QCOMPARE(form->Lbldv->text(), QStringLiteral("100"));
-    QVERIFY(!form->graphs->Picture3->isHidden());
-    QVERIFY(form->graphs->Picture4->isHidden());
-    QVERIFY(form->graphs->Picture5->isHidden());
-    QVERIFY(form->graphs->Option3->isChecked());
+    QVERIFY(!form->graphs->plots->Picture3->isHidden());
+    QVERIFY(form->graphs->plots->Picture4->isHidden());
+    QVERIFY(form->graphs->plots->Picture5->isHidden());
+    QVERIFY(form->graphs->plots->Option3->isChecked());
     QVERIFY(form->Option1->isChecked());
     QVERIFY(form->txtK->isHidden());
     QVERIFY(form->txtB->isHidden());
     for (std::size_t n = 1; n <= 10; ++n)
-        QVERIFY(form->graphs->N_S[n]->isHidden());
+        QVERIFY(form->graphs->table->N_S[n]->isHidden());
     QCOMPARE(form->Picture2->y(), 112);
     QVERIFY(boxes->errors.isEmpty());
     QCOMPARE(QSize(form->scaleWidth(), form->scaleHeight()), QSize(549, 439));
     // The reset lays the three graphs over one another, 10 pixels short of the edges.
-    for (QWidget *graph : {form->graphs->Picture3, form->graphs->Picture4, form->graphs->Picture5})
+    for (QWidget *graph : {form->graphs->plots->Picture3, form->graphs->plots->Picture4, form->graphs->plots->Picture5})
         QCOMPARE(graph->geometry(), QRect(290, 200, 249, 229));
     // The meters are black with green digits.
     for (graphs::Canvas *meter : {form->Picture1, form->Picture2}) {
@@ -131,10 +133,10 @@ void TestExperiment::resetRedrawsAtMaximum()
     QCOMPARE(form->Picture2->texts(), QStringList{"0.000"});
     // The reset hides what was shown.
     form->txtK->show();
-    form->graphs->N_S[3]->show();
+    form->graphs->table->N_S[3]->show();
     form->sbros();
     QVERIFY(form->txtK->isHidden());
-    QVERIFY(form->graphs->N_S[3]->isHidden());
+    QVERIFY(form->graphs->table->N_S[3]->isHidden());
 }
 
 void TestExperiment::schemesAndKey_data()
@@ -218,7 +220,7 @@ void TestExperiment::schemeChangeClearsTable()
     form->Lblvkl_Click();
     form->Option2->click();
     QVERIFY(tableEmpty(*form));
-    QCOMPARE(redPixels(form->graphs->Picture3->image()), 0);
+    QCOMPARE(redPixels(form->graphs->plots->Picture3->image()), 0);
     QCOMPARE(form->HScroll1->value(), 100);
     QCOMPARE(form->s.schema, 2);
     form->Option1->click();
@@ -311,7 +313,7 @@ void TestExperiment::validation()
     QCOMPARE(form->HScroll1->value(), 100);
     for (const QString &shown : {form->Picture1->accessibleDescription(), form->Picture2->accessibleDescription()})
         QVERIFY(!shown.contains("inf") && !shown.contains("nan") && !shown.isEmpty());
-    for (graphs::Canvas *c : {form->graphs->Picture3, form->graphs->Picture4, form->graphs->Picture5})
+    for (graphs::Canvas *c : {form->graphs->plots->Picture3, form->graphs->plots->Picture4, form->graphs->plots->Picture5})
         for (const QString &label : c->texts())
             QVERIFY(!label.contains("inf") && !label.contains("nan"));
 }
@@ -365,20 +367,20 @@ void TestExperiment::keyboardOnly()
         QVERIFY(tabTo(QStringLiteral("N_S(%1)").arg(n)));
         key(n % 2 ? Qt::Key_Space : Qt::Key_Return); // either presses the button
     }
-    QCOMPARE(form->graphs->recordedRows(), 10);
-    QVERIFY(announcer->lastMessage().startsWith("Строка 10: Сила тока, А: " + form->graphs->lblI[10]->text()));
+    QCOMPARE(form->graphs->table->recordedRows(), 10);
+    QVERIFY(announcer->lastMessage().startsWith("Строка 10: Сила тока, А: " + form->graphs->table->lblI[10]->text()));
     QCOMPARE(form->HScroll1->value(), 0);
 
     QVERIFY(tabTo("Option3"));
     key(Qt::Key_Down);
-    QVERIFY(form->graphs->Picture4->isVisible());
+    QVERIFY(form->graphs->plots->Picture4->isVisible());
     key(Qt::Key_Up);
     QVERIFY(tabTo("Picture3"));
     // The student visits k while they show; the focus comes back after.
     form->fitSeconds = 0.2;
     QTimer::singleShot(0, form->txtK, [this] { form->txtK->setFocus(); });
     key(Qt::Key_Space);
-    QCOMPARE(QApplication::focusWidget(), form->graphs->Picture3);
+    QCOMPARE(QApplication::focusWidget(), form->graphs->plots->Picture3);
     const circuit::LineFit fit = circuit::fitLine(form->s.I_m, form->s.U_m);
     QVERIFY(fit.defined);
     QCOMPARE(form->txtB->text(), ui::formatSingle(fit.KB, "##00.0000"));

@@ -7,6 +7,8 @@
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 #include "info/form2.h"
 
 #include <QAccessible>
@@ -276,8 +278,8 @@ void TestForm1::desktopFontIgnored()
     Form1 window;
     Form2 authors;
     QApplication::setFont(desktop);
-    for (QWidget *w : std::initializer_list<QWidget *>{window.graphs->Picture3, window.graphs->Picture5,
-                                                       window.graphs->N_S[1], window.Lbldv, authors.Label1}) {
+    for (QWidget *w : std::initializer_list<QWidget *>{window.graphs->plots->Picture3, window.graphs->plots->Picture5,
+                                                       window.graphs->table->N_S[1], window.Lbldv, authors.Label1}) {
         const QFontInfo face(w->font());
         QCOMPARE(face.family(), QStringLiteral("Liberation Sans"));
         QCOMPARE(face.pointSize(), 8);
@@ -291,8 +293,8 @@ void TestForm1::accessibleNames()
 {
     // The tooltip (else the caption), then what the control shows.
     QCOMPARE(form->Picture2->accessibleName(), QStringLiteral("Сила тока, А: 0.000"));
-    QCOMPARE(form->graphs->lblU[3]->accessibleName(), QStringLiteral("Напряжение, В, строка 3"));
-    QCOMPARE(form->graphs->Option5->accessibleName(), QStringLiteral("h(I)"));
+    QCOMPARE(form->graphs->table->lblU[3]->accessibleName(), QStringLiteral("Напряжение, В, строка 3"));
+    QCOMPARE(form->graphs->plots->Option5->accessibleName(), QStringLiteral("h(I)"));
 
     // The key is a pressable check box for assistive technology, outside the focus order.
     QAccessibleInterface *key = QAccessible::queryAccessibleInterface(form->Lblvkl);
@@ -358,7 +360,7 @@ void TestForm1::focusOrder()
     // Tab visits only the selected button of an option group (Option1, not Option2).
     QStringList expected = {"txtK", "txtB", "HScroll1", "Picture1", "Picture2", "Option1"};
     for (int n = 1; n <= 10; ++n) {
-        form->graphs->N_S[std::size_t(n)]->show();
+        form->graphs->table->N_S[std::size_t(n)]->show();
         expected << QStringLiteral("N_S(%1)").arg(n);
     }
     // Hidden graphs are passed over; round to the start again.

@@ -4,8 +4,10 @@
 #include "graphs/axes.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
-#include "ui/announcer.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 #include "tests/testsupport.h"
+#include "ui/announcer.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -102,7 +104,7 @@ void TestGraphs::init()
     surface = new QWidget;
     surface->resize(549, 439);
     g = new graphs::Graphs(surface, s, new ui::Announcer(surface));
-    for (Canvas *c : {g->Picture3, g->Picture4, g->Picture5})
+    for (Canvas *c : {g->plots->Picture3, g->plots->Picture4, g->plots->Picture5})
         c->setGeometry(290, 200, 249, 229);
     g->ochistka();
 }
@@ -129,16 +131,16 @@ void TestGraphs::workedLabels()
     g->ochistka();
     const QByteArray d = sep.toLatin1();
     const QStringList currents = labels(0.08, 1, d.constData());
-    QCOMPARE(everyOther(g->Picture3->texts(), 0), currents);
-    QCOMPARE(everyOther(g->Picture4->texts(), 0), currents);
-    QCOMPARE(everyOther(g->Picture5->texts(), 0), currents);
-    QCOMPARE(everyOther(g->Picture3->texts(), 1), labels(1.6, 1, d.constData()));
-    QCOMPARE(everyOther(g->Picture4->texts(), 1), labels(1.28, 1, d.constData()));
-    QCOMPARE(everyOther(g->Picture5->texts(), 1), labels(0.1, 1, d.constData()));
+    QCOMPARE(everyOther(g->plots->Picture3->texts(), 0), currents);
+    QCOMPARE(everyOther(g->plots->Picture4->texts(), 0), currents);
+    QCOMPARE(everyOther(g->plots->Picture5->texts(), 0), currents);
+    QCOMPARE(everyOther(g->plots->Picture3->texts(), 1), labels(1.6, 1, d.constData()));
+    QCOMPARE(everyOther(g->plots->Picture4->texts(), 1), labels(1.28, 1, d.constData()));
+    QCOMPARE(everyOther(g->plots->Picture5->texts(), 1), labels(0.1, 1, d.constData()));
     // Captions follow the labels, in their mixed alphabets; nothing at the origin or the ends.
-    QCOMPARE(g->Picture3->texts().mid(18), QStringList({"U, B", "I, A"}));
-    QCOMPARE(g->Picture4->texts().mid(18), QStringList({QStringLiteral("P\u0432,Po, B\u0442"), "I, A"}));
-    QCOMPARE(g->Picture5->texts().mid(18), QStringList({"h, %", "I, A"}));
+    QCOMPARE(g->plots->Picture3->texts().mid(18), QStringList({"U, B", "I, A"}));
+    QCOMPARE(g->plots->Picture4->texts().mid(18), QStringList({QStringLiteral("P\u0432,Po, B\u0442"), "I, A"}));
+    QCOMPARE(g->plots->Picture5->texts().mid(18), QStringList({"h, %", "I, A"}));
     QCOMPARE(s.Ikz, 0.8);
 }
 
@@ -158,14 +160,14 @@ void TestGraphs::extremeCurrentLabels()
     s.Edc = Edc;
     s.r = r;
     g->ochistka();
-    QTEST(everyOther(g->Picture3->texts(), 0), "currents");
-    QTEST(everyOther(g->Picture5->texts(), 0), "currents");
+    QTEST(everyOther(g->plots->Picture3->texts(), 0), "currents");
+    QTEST(everyOther(g->plots->Picture5->texts(), 0), "currents");
 }
 
 void TestGraphs::axesPixels()
 {
     // In device pixels, so that it holds on a screen of any pixel density.
-    const QImage u = g->Picture3->image();
+    const QImage u = g->plots->Picture3->image();
     const int w = u.width(), h = u.height();
     const qreal dpr = u.devicePixelRatio();
     QCOMPARE(QSize(w, h), (QSizeF(249, 229) * dpr).toSize());
@@ -182,34 +184,34 @@ void TestGraphs::axesPixels()
     QVERIFY(!near(u, 0.75 * w, 0.25 * h, Black));
 
     // The useful power's parabola peaks at (Ikz/2, Ymax/4); the full power is the other diagonal.
-    const QImage p = g->Picture4->image();
+    const QImage p = g->plots->Picture4->image();
     QVERIFY(near(p, 0.5 * w, 0.75 * h, Black));
     QVERIFY(!near(p, 0.5 * w, 0.6 * h, Black, 2));
     QVERIFY(near(p, 0.5 * w, 0.5 * h, Black));
     QVERIFY(near(p, 0.9 * w, 0.1 * h, Black));
     // Efficiency: from (0, 1) at the top-left to (Ikz, 0) at the bottom-right.
-    QVERIFY(near(g->Picture5->image(), 0.3 * w, 0.3 * h, Black));
+    QVERIFY(near(g->plots->Picture5->image(), 0.3 * w, 0.3 * h, Black));
 
     // A recorded point is a red dot 5 pixels across, on every graph.
     record(1, 0.4, 8.0, 50.0f, 2);
-    const QImage dot = g->Picture3->image();
+    const QImage dot = g->plots->Picture3->image();
     QVERIFY(near(dot, 0.5 * w, 0.5 * h, Red));
     const int reds = countColour(dot, Red);
     const int least = qRound(13 * dpr * dpr), most = qRound(25 * dpr * dpr);
     QVERIFY2(reds >= least && reds <= most, qPrintable(QString::number(reds)));
-    QVERIFY(countColour(g->Picture4->image(), Red) >= 2 * least);
-    QVERIFY(countColour(g->Picture5->image(), Red) >= least);
+    QVERIFY(countColour(g->plots->Picture4->image(), Red) >= 2 * least);
+    QVERIFY(countColour(g->plots->Picture5->image(), Red) >= least);
 }
 
 void TestGraphs::redrawIsIdempotent()
 {
     record(2, 0.3, 10.0, 40.0f, 1);
     g->ochistka();
-    const QImage first[3] = {g->Picture3->image(), g->Picture4->image(), g->Picture5->image()};
+    const QImage first[3] = {g->plots->Picture3->image(), g->plots->Picture4->image(), g->plots->Picture5->image()};
     g->ochistka();
-    QCOMPARE(g->Picture3->image(), first[0]);
-    QCOMPARE(g->Picture4->image(), first[1]);
-    QCOMPARE(g->Picture5->image(), first[2]);
+    QCOMPARE(g->plots->Picture3->image(), first[0]);
+    QCOMPARE(g->plots->Picture4->image(), first[1]);
+    QCOMPARE(g->plots->Picture5->image(), first[2]);
     QCOMPARE(countColour(first[0], Red), 0);
 }
 
@@ -230,13 +232,13 @@ void TestGraphs::scaleOutOfSingleRange()
     s.r = r;
     g->ochistka();
     record(1, 0.1, 1.0, 1.0f, 1);
-    const bool blank = g->Picture4->texts().isEmpty();
+    const bool blank = g->plots->Picture4->texts().isEmpty();
     QCOMPARE(blank, powersBlank);
     if (blank) {
-        const QImage image = g->Picture4->image();
-        QCOMPARE(countColour(image, g->Picture4->backColor()), image.width() * image.height());
+        const QImage image = g->plots->Picture4->image();
+        QCOMPARE(countColour(image, g->plots->Picture4->backColor()), image.width() * image.height());
     }
-    for (Canvas *c : {g->Picture3, g->Picture4, g->Picture5})
+    for (Canvas *c : {g->plots->Picture3, g->plots->Picture4, g->plots->Picture5})
         for (const QString &text : c->texts())
             QVERIFY(!text.contains("inf") && !text.contains("nan"));
 }
@@ -261,19 +263,19 @@ void TestGraphs::tableRows()
     QFETCH(float, RR);
     QFETCH(QStringList, cells);
     record(4, I, U, RR, schema);
-    QCOMPARE(QStringList({g->lblI[4]->text(), g->lblU[4]->text(), g->lblP0[4]->text(), g->lblPv[4]->text(),
-                          g->lblKPD[4]->text()}),
+    QCOMPARE(QStringList({g->table->lblI[4]->text(), g->table->lblU[4]->text(), g->table->lblP0[4]->text(), g->table->lblPv[4]->text(),
+                          g->table->lblKPD[4]->text()}),
              cells);
-    QCOMPARE(g->lblKPD[4]->accessibleDescription(), cells[4]);
-    QCOMPARE(g->lblKPD[4]->accessibleName(), "КПД, %, строка 4: " + cells[4]);
+    QCOMPARE(g->table->lblKPD[4]->accessibleDescription(), cells[4]);
+    QCOMPARE(g->table->lblKPD[4]->accessibleName(), "КПД, %, строка 4: " + cells[4]);
     QCOMPARE(s.Nomer, 4);
     QCOMPARE(s.h_m[4], s.Pv_m[4] / s.Po_m[4]);
     QCOMPARE(s.U_m[4], float(U));
     // The same row with a decimal comma.
     QLocale::setDefault(QLocale(QLocale::Russian));
     record(4, I, U, RR, schema);
-    QCOMPARE(g->lblU[4]->text(), QString(cells[1]).replace('.', ','));
-    QCOMPARE(g->lblU[4]->accessibleName(), "Напряжение, В, строка 4: " + QString(cells[1]).replace('.', ','));
+    QCOMPARE(g->table->lblU[4]->text(), QString(cells[1]).replace('.', ','));
+    QCOMPARE(g->table->lblU[4]->accessibleName(), "Напряжение, В, строка 4: " + QString(cells[1]).replace('.', ','));
 }
 
 void TestGraphs::rowsOutOfOrderAndAgain()
@@ -281,16 +283,16 @@ void TestGraphs::rowsOutOfOrderAndAgain()
     record(7, 0.2, 12.0, 60.0f, 1);
     record(1, 0.1, 14.0, 100.0f, 1);
     for (std::size_t n = 1; n <= 10; ++n)
-        QCOMPARE(g->lblI[n]->text() != " ", n == 1 || n == 7);
+        QCOMPARE(g->table->lblI[n]->text() != " ", n == 1 || n == 7);
     QCOMPARE(s.Nomer, 1);
-    QCOMPARE(g->recordedRows(), 2);
-    QCOMPARE(g->Picture3->accessibleDescription(), QStringLiteral("Точек измерений: 2"));
+    QCOMPARE(g->table->recordedRows(), 2);
+    QCOMPARE(g->plots->Picture3->accessibleDescription(), QStringLiteral("Точек измерений: 2"));
     // Pressing 7 again overwrites its row and adds a dot; the old dot stays.
-    const int before = countColour(g->Picture3->image(), Red);
+    const int before = countColour(g->plots->Picture3->image(), Red);
     record(7, 0.3, 10.0, 30.0f, 1);
-    QCOMPARE(g->lblI[7]->text(), QStringLiteral("0.300"));
+    QCOMPARE(g->table->lblI[7]->text(), QStringLiteral("0.300"));
     QCOMPARE(s.I_m[7], 0.3f);
-    QVERIFY(countColour(g->Picture3->image(), Red) > before);
+    QVERIFY(countColour(g->plots->Picture3->image(), Red) > before);
 }
 
 void TestGraphs::ochistkaEmptiesEverything()
@@ -300,15 +302,15 @@ void TestGraphs::ochistkaEmptiesEverything()
     g->ochistka();
     int blanks = 0;
     for (std::size_t n = 1; n <= 10; ++n) {
-        for (QLabel *cell : {g->lblI[n], g->lblU[n], g->lblP0[n], g->lblPv[n], g->lblKPD[n]})
+        for (QLabel *cell : {g->table->lblI[n], g->table->lblU[n], g->table->lblP0[n], g->table->lblPv[n], g->table->lblKPD[n]})
             blanks += cell->text() == QStringLiteral(" ");
         for (float v : {s.I_m[n], s.U_m[n], s.Po_m[n], s.Pv_m[n], s.h_m[n]})
             QCOMPARE(v, 0.0f);
     }
     QCOMPARE(blanks, 50);
-    QCOMPARE(g->lblKPD[0]->text(), QStringLiteral("\u03b7, %"));
-    QCOMPARE(countColour(g->Picture4->image(), Red), 0);
-    QCOMPARE(g->Picture5->accessibleDescription(), QStringLiteral("Точек измерений: 0"));
+    QCOMPARE(g->table->lblKPD[0]->text(), QStringLiteral("\u03b7, %"));
+    QCOMPARE(countColour(g->plots->Picture4->image(), Red), 0);
+    QCOMPARE(g->plots->Picture5->accessibleDescription(), QStringLiteral("Точек измерений: 0"));
 }
 
 void TestGraphs::redrawWithRows()
@@ -316,11 +318,11 @@ void TestGraphs::redrawWithRows()
     record(3, 0.4, 8.0, 50.0f, 1);
     record(3, 0.2, 12.0, 80.0f, 1); // the first dot goes with the redraw
     g->redrawWithRows();
-    const QImage u = g->Picture3->image();
+    const QImage u = g->plots->Picture3->image();
     QVERIFY(near(u, 0.25 * u.width(), 0.25 * u.height(), Red, 2));
     QVERIFY(!near(u, 0.5 * u.width(), 0.5 * u.height(), Red, 2));
     QVERIFY(near(u, 0, u.height() - 1, Red, 2)); // unrecorded rows at the origin
-    QCOMPARE(g->Picture4->drawWidth(), 5);
+    QCOMPARE(g->plots->Picture4->drawWidth(), 5);
 }
 
 void TestGraphs::graphChoice()
@@ -353,7 +355,7 @@ void TestGraphs::copyTable()
 {
     record(1, 0.1, 14.0, 100.0f, 1);
     record(3, 0.2, 12.0, 60.0f, 1);
-    QCOMPARE(g->tableText(), QStringLiteral("I, A\tU, B\tPo, Вт\tPв, Вт\tη, %\n"
+    QCOMPARE(g->table->tableText(), QStringLiteral("I, A\tU, B\tPo, Вт\tPв, Вт\tη, %\n"
                                             "0.100\t14.00\t3.84\t1.00\t0.26\n"
                                             "0.200\t12.00\t5.97\t2.40\t0.40\n"));
     // Ctrl+C in the window puts it on the clipboard.
@@ -375,13 +377,13 @@ void TestGraphs::copyTable()
 void TestGraphs::hiddenCanvasKeepsDrawing()
 {
     surface->show();
-    g->Option5_Click();
+    g->plots->Option5_Click();
     record(5, 0.4, 8.0, 50.0f, 1);
-    g->Option4_Click();
-    QVERIFY(countColour(g->Picture5->image(), Red) > 0);
-    g->Option5_Click();
+    g->plots->Option4_Click();
+    QVERIFY(countColour(g->plots->Picture5->image(), Red) > 0);
+    g->plots->Option5_Click();
     QVERIFY(QTest::qWaitForWindowExposed(surface));
-    const QImage onScreen = g->Picture5->grab().toImage();
+    const QImage onScreen = g->plots->Picture5->grab().toImage();
     QVERIFY(countColour(onScreen, Red) > 0);
 }
 
@@ -392,8 +394,8 @@ void TestGraphs::followsDevicePixelRatio()
     surface->show();
     QVERIFY(QTest::qWaitForWindowExposed(surface));
     g->ochistka();
-    const qreal dpr = g->Picture3->devicePixelRatioF();
-    const QImage image = g->Picture3->image();
+    const qreal dpr = g->plots->Picture3->devicePixelRatioF();
+    const QImage image = g->plots->Picture3->image();
     QCOMPARE(image.devicePixelRatio(), dpr);
     QCOMPARE(image.size(), (QSizeF(249, 229) * dpr).toSize());
     // The grid line at division 5 of the current axis, across one row.

@@ -1,11 +1,11 @@
 // Help and information: the About and Authors texts, the Authors window,
 // opening the documents beside the program, and the documents themselves.
 #include "app/form1.h"
-#include "app/messageboxes.h"
 #include "info/abouttext.h"
 #include "info/documentopener.h"
 #include "info/form2.h"
 #include "info/placement.h"
+#include "ui/messageboxes.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,6 +5,8 @@
 #include "app/rheostat.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 #include "report/exportactions.h"
 
 #include <QLabel>
@@ -50,11 +52,11 @@ void TestReport::tableCsv()
         form->HScroll1->setValue(static_cast<int>(9 * n));
         form->graphs->N_S_Click(static_cast<int>(n));
         QStringList row{QString::number(n)};
-        for (const QLabel *cell : {g.lblI[n], g.lblU[n], g.lblP0[n], g.lblPv[n], g.lblKPD[n]})
+        for (const QLabel *cell : {g.table->lblI[n], g.table->lblU[n], g.table->lblP0[n], g.table->lblPv[n], g.table->lblKPD[n]})
             row << cell->text().trimmed().replace(locale.decimalPoint(), QLatin1String("."));
         expected << row.join(QLatin1Char(','));
     }
-    QCOMPARE(g.lblU[1]->text().contains(QLatin1Char(',')), locale.decimalPoint() == QLatin1String(","));
+    QCOMPARE(g.table->lblU[1]->text().contains(QLatin1Char(',')), locale.decimalPoint() == QLatin1String(","));
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("таблица.csv"));
@@ -72,7 +74,7 @@ void TestReport::graphPng()
     form->graphs->N_S_Click(4);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("график.png"));
-    const graphs::Canvas &graph = *form->graphs->Picture4;
+    const graphs::Canvas &graph = *form->graphs->plots->Picture4;
     QVERIFY(form->findChild<report::ExportActions *>()->writeGraph(graph, path));
     QImage saved = QImage(path).convertToFormat(graph.image().format());
     QCOMPARE(saved.size(), graph.image().size()); // in pixels of the screen
@@ -99,7 +101,7 @@ void TestReport::failedWrite()
     // Root writes into any folder; /proc, which takes no new files, stands in.
     const QString path = (geteuid() == 0 ? QStringLiteral("/proc") : dir.path()) + QStringLiteral("/x.") + suffix;
     const bool written = suffix == QLatin1String("csv")   ? exports->writeTable(path)
-                         : suffix == QLatin1String("png") ? exports->writeGraph(*form->graphs->Picture3, path)
+                         : suffix == QLatin1String("png") ? exports->writeGraph(*form->graphs->plots->Picture3, path)
                                                           : exports->writeReport(path);
     QVERIFY(!written);
     QCOMPARE(boxes->errors.size(), 1);

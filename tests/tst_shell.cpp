@@ -2,6 +2,8 @@
 #include "app/form1.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 #include "tests/testsupport.h"
 
 #include <QAccessible>
@@ -76,7 +78,7 @@ void TestShell::fitOnTenPoints()
     fillLine(10, -20, 16);
     bool together = false;
     QTimer::singleShot(50, [&] { together = form->txtK->isVisible() && form->txtB->isVisible(); });
-    const int before = redPixels(form->graphs->Picture3->image());
+    const int before = redPixels(form->graphs->plots->Picture3->image());
     form->Picture3_Click();
     QVERIFY(together);
     QCOMPARE(form->txtK->text(), QStringLiteral("-20.0000"));
@@ -84,8 +86,8 @@ void TestShell::fitOnTenPoints()
     QCOMPARE(form->txtB->accessibleDescription(), QStringLiteral("16.0000"));
     // Hidden together after the delay; the red line stays.
     QVERIFY(form->txtK->isHidden() && form->txtB->isHidden());
-    QVERIFY(redPixels(form->graphs->Picture3->image()) > before + 100);
-    QCOMPARE(form->graphs->Picture3->drawWidth(), 2);
+    QVERIFY(redPixels(form->graphs->plots->Picture3->image()) > before + 100);
+    QCOMPARE(form->graphs->plots->Picture3->drawWidth(), 2);
 }
 
 void TestShell::fitWithEmptyRows()
@@ -100,13 +102,13 @@ void TestShell::fitWithEmptyRows()
 void TestShell::fitBeforeMeasuring()
 {
     // No slope can be fitted: nothing is shown, drawn or changed.
-    const QImage before = form->graphs->Picture3->image();
+    const QImage before = form->graphs->plots->Picture3->image();
     const int runs = form->hscrollRuns;
     QElapsedTimer clock;
     clock.start();
     form->Picture3_Click();
     QVERIFY(clock.elapsed() < 150);
-    QCOMPARE(form->graphs->Picture3->image(), before);
+    QCOMPARE(form->graphs->plots->Picture3->image(), before);
     QCOMPARE(form->txtK->text(), QString());
     QVERIFY(form->txtK->isHidden());
     QCOMPARE(form->hscrollRuns, runs);
@@ -119,11 +121,11 @@ void TestShell::fitLevelLine()
         form->s.I_m[n] = 0.25f * n;
         form->s.U_m[n] = 7.5f;
     }
-    const int before = redPixels(form->graphs->Picture3->image());
+    const int before = redPixels(form->graphs->plots->Picture3->image());
     form->Picture3_Click();
     QCOMPARE(form->txtK->text(), QStringLiteral("00.0000"));
     QCOMPARE(form->txtB->text(), QStringLiteral("07.5000"));
-    QCOMPARE(redPixels(form->graphs->Picture3->image()), before); // no line to the current axis
+    QCOMPARE(redPixels(form->graphs->plots->Picture3->image()), before); // no line to the current axis
 }
 
 void TestShell::fitPressedByScreenReader()
@@ -131,7 +133,7 @@ void TestShell::fitPressedByScreenReader()
     // The graph's press action answers at once; the fit and its delay run
     // afterwards in the event loop.
     fillLine(10, -20, 16);
-    QAccessibleInterface *graph = QAccessible::queryAccessibleInterface(form->graphs->Picture3);
+    QAccessibleInterface *graph = QAccessible::queryAccessibleInterface(form->graphs->plots->Picture3);
     QVERIFY(graph && graph->actionInterface());
     QVERIFY(graph->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     graph->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -144,10 +146,10 @@ void TestShell::fitTwice()
 {
     fillLine(10, -20, 16);
     form->Picture3_Click();
-    const int one = redPixels(form->graphs->Picture3->image());
+    const int one = redPixels(form->graphs->plots->Picture3->image());
     fillLine(10, -10, 12);
     form->Picture3_Click();
-    QVERIFY(redPixels(form->graphs->Picture3->image()) > one + 50);
+    QVERIFY(redPixels(form->graphs->plots->Picture3->image()) > one + 50);
     QCOMPARE(form->txtK->text(), QStringLiteral("-10.0000"));
 }
 
@@ -195,13 +197,13 @@ void TestShell::exitNo()
 {
     form->Lblvkl_Click();
     form->graphs->N_S_Click(3);
-    const QImage graph = form->graphs->Picture3->image();
+    const QImage graph = form->graphs->plots->Picture3->image();
     QVERIFY(!form->close());
     QCOMPARE(boxes->exitAsked, 1);
     QVERIFY(form->isVisible());
-    QCOMPARE(form->graphs->lblI[3]->text(), QStringLiteral("0.105"));
+    QCOMPARE(form->graphs->table->lblI[3]->text(), QStringLiteral("0.105"));
     QCOMPARE(form->s.rabota, 1);
-    QCOMPARE(form->graphs->Picture3->image(), graph);
+    QCOMPARE(form->graphs->plots->Picture3->image(), graph);
     QVERIFY(!form->close());
     QCOMPARE(boxes->exitAsked, 2); // asked again
 }
@@ -238,15 +240,15 @@ void TestShell::resizeWider()
     form->graphs->N_S_Click(1);
     fillLine(10, -20, 16);
     form->Picture3_Click(); // a fitted line, gone after the resize
-    const QSize before = form->graphs->Picture4->size();
+    const QSize before = form->graphs->plots->Picture4->size();
     form->resize(form->width() + 100, form->height());
-    QTRY_COMPARE(form->graphs->Picture4->width(), before.width() + 100);
-    for (graphs::Canvas *c : {form->graphs->Picture3, form->graphs->Picture4, form->graphs->Picture5}) {
+    QTRY_COMPARE(form->graphs->plots->Picture4->width(), before.width() + 100);
+    for (graphs::Canvas *c : {form->graphs->plots->Picture3, form->graphs->plots->Picture4, form->graphs->plots->Picture5}) {
         QCOMPARE(c->pos(), QPoint(290, 200));
         QCOMPARE(c->height(), before.height());
         QCOMPARE(c->drawWidth(), 5);
     }
-    const QImage u = form->graphs->Picture3->image();
+    const QImage u = form->graphs->plots->Picture3->image();
     QCOMPARE(u.width(), before.width() + 100);
     // Ten points replotted (from the table), no fitted line: only dots are red.
     const int reds = redPixels(u);
@@ -258,18 +260,18 @@ void TestShell::resizeTooSmall()
 {
     form->resize(200, 150);
     QApplication::processEvents();
-    for (graphs::Canvas *c : {form->graphs->Picture3, form->graphs->Picture4, form->graphs->Picture5})
+    for (graphs::Canvas *c : {form->graphs->plots->Picture3, form->graphs->plots->Picture4, form->graphs->plots->Picture5})
         QVERIFY(c->width() > 0 && c->height() > 0);
     form->sbros(); // the reset's layout keeps away from negative sizes too
-    QVERIFY(form->graphs->Picture3->width() > 0);
+    QVERIFY(form->graphs->plots->Picture3->width() > 0);
     form->showMinimized();
     QApplication::processEvents();
     form->showNormal();
     form->resize(700, 520);
-    QTRY_COMPARE(form->graphs->Picture3->width(), form->scaleWidth() - 300);
-    QCOMPARE(form->graphs->Picture3->height(), form->scaleHeight() - 210);
-    QCOMPARE(form->graphs->Picture3->image().width(), form->scaleWidth() - 300);
-    QCOMPARE(form->graphs->Picture3->texts().mid(18, 1), QStringList{"U, B"});
+    QTRY_COMPARE(form->graphs->plots->Picture3->width(), form->scaleWidth() - 300);
+    QCOMPARE(form->graphs->plots->Picture3->height(), form->scaleHeight() - 210);
+    QCOMPARE(form->graphs->plots->Picture3->image().width(), form->scaleWidth() - 300);
+    QCOMPARE(form->graphs->plots->Picture3->texts().mid(18, 1), QStringList{"U, B"});
 }
 
 QTEST_MAIN(TestShell)

@@ -12,6 +12,8 @@
 #include "circuit/readings.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 #include "ui/numbertexts.h"
 
 #include <QAbstractButton>
@@ -301,19 +303,19 @@ public:
             note(QStringLiteral("scheme %1").arg(o->objectName()));
             click(o);
         } else if (kind < 22) {
-            QRadioButton *choices[3] = {g->Option3, g->Option4, g->Option5};
+            QRadioButton *choices[3] = {g->plots->Option3, g->plots->Option4, g->plots->Option5};
             QRadioButton *o = choices[below(rng, 3)];
             note(QStringLiteral("graph %1").arg(o->objectName()));
             click(o);
         } else if (kind < 34) {
             const int n = 1 + below(rng, 10);
-            QPushButton *b = g->N_S[static_cast<std::size_t>(n)];
+            QPushButton *b = g->table->N_S[static_cast<std::size_t>(n)];
             if (!b->isVisible())
                 return event(nested);
             note(QStringLiteral("measure %1").arg(n));
             click(b);
         } else if (kind < 40) {
-            if (!g->Picture3->isVisible())
+            if (!g->plots->Picture3->isVisible())
                 return event(nested);
             const bool inside = !nested && below(rng, 2);
             note(QStringLiteral("fit%1").arg(inside ? QStringLiteral(" with an event inside its wait") : QString()));
@@ -323,11 +325,11 @@ public:
                         event(true);
                 });
             if (below(rng, 4) == 0) {
-                g->Picture3->setFocus();
-                QTest::keyClick(g->Picture3, Qt::Key_Space);
+                g->plots->Picture3->setFocus();
+                QTest::keyClick(g->plots->Picture3, Qt::Key_Space);
             } else {
-                click(g->Picture3, {1 + below(rng, std::max(1, g->Picture3->width() - 2)),
-                                    1 + below(rng, std::max(1, g->Picture3->height() - 2))});
+                click(g->plots->Picture3, {1 + below(rng, std::max(1, g->plots->Picture3->width() - 2)),
+                                    1 + below(rng, std::max(1, g->plots->Picture3->height() - 2))});
             }
         } else if (kind < 55) {
             slider();
@@ -389,7 +391,7 @@ QString violation(const Form1 &f)
         if (w->isHidden() != closed)
             return QStringLiteral("%1 shown wrongly with the key %2").arg(w->objectName()).arg(s.rabota);
     for (std::size_t n = 1; n <= 10; ++n)
-        if (f.graphs->N_S[n]->isHidden() == closed)
+        if (f.graphs->table->N_S[n]->isHidden() == closed)
             return QStringLiteral("button %1 shown wrongly with the key %2").arg(n).arg(s.rabota);
     if (!(s.schema == 1 && f.Option1->isChecked() && f.Picture2->y() == 112) &&
         !(s.schema == 2 && f.Option2->isChecked() && f.Picture2->y() == 50))
@@ -430,7 +432,7 @@ QString violation(const Form1 &f)
     // The table: each row blank with zeros, or what its arrays hold.
     for (std::size_t n = 1; n <= 10; ++n) {
         const graphs::Graphs &g = *f.graphs;
-        const QLabel *cells[5] = {g.lblI[n], g.lblU[n], g.lblP0[n], g.lblPv[n], g.lblKPD[n]};
+        const QLabel *cells[5] = {g.table->lblI[n], g.table->lblU[n], g.table->lblP0[n], g.table->lblPv[n], g.table->lblKPD[n]};
         const float values[5] = {s.I_m[n], s.U_m[n], s.Po_m[n], s.Pv_m[n], s.h_m[n]};
         int blanks = 0;
         for (const QLabel *c : cells)
@@ -460,8 +462,8 @@ QString violation(const Form1 &f)
 
     // The graph chosen is the one shown; the fit's boxes are away.
     const graphs::Graphs &g = *f.graphs;
-    const QRadioButton *options[3] = {g.Option3, g.Option4, g.Option5};
-    const graphs::Canvas *canvases[3] = {g.Picture3, g.Picture4, g.Picture5};
+    const QRadioButton *options[3] = {g.plots->Option3, g.plots->Option4, g.plots->Option5};
+    const graphs::Canvas *canvases[3] = {g.plots->Picture3, g.plots->Picture4, g.plots->Picture5};
     int checked = 0;
     for (int i = 0; i < 3; ++i) {
         checked += options[i]->isChecked();

@@ -4,6 +4,7 @@
 #include "circuit/variants.h"
 #include "graphs/canvas.h"
 #include "graphs/graphs.h"
+#include "graphs/plots.h"
 #include "task/taskfile.h"
 #include "testsupport.h"
 
@@ -97,7 +98,7 @@ void TestTask::hiddenBox()
     QVERIFY(form->TxtEdc->isEnabled() && form->TxtEdc->isReadOnly() && form->TxtEdc->echoMode() == QLineEdit::Password);
 
     // The U(I) graph's scale is E and E/r: no tick values, no source line through its centre.
-    const graphs::Canvas *graph = form->graphs->Picture3;
+    const graphs::Canvas *graph = form->graphs->plots->Picture3;
     QCOMPARE(graph->texts(), (QStringList{"U, B", "I, A"}));
     QVERIFY(graph->image().pixelColor(graph->image().rect().center()) != QColor(0, 0, 0));
 }

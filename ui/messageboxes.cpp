@@ -1,4 +1,4 @@
-#include "app/messageboxes.h"
+#include "ui/messageboxes.h"
 
 #include <QMessageBox>
 
