@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDCSIM_BENCH=ON -DBUILD_TESTING=OFF
-cmake --build build-bench -j"$(nproc)" --target bench_run startup_dcsim startup_empty
+cmake --build build-bench -j"$(nproc)" --target bench_run startup_dcsim startup_floor startup_empty
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 build-bench/bench/bench_run build-bench/bench "$@"
