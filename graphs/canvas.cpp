@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -13,6 +14,9 @@
 namespace graphs {
 
 namespace {
+
+// Room an image keeps beyond its canvas, in device pixels.
+constexpr int Slack = 128;
 
 bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
@@ -102,33 +106,49 @@ void Canvas::flush() const
     if (width() <= 0 || height() <= 0) {
         // Nothing of the drawing survives a canvas without area.
         m_image = QImage();
+        m_shown = QSize();
         m_list.clear();
         m_erased = true;
         return;
     }
     const QSize device(qRound(width() * dpr), qRound(height() * dpr));
-    if (m_image.isNull() || m_image.size() != device || m_image.devicePixelRatio() != dpr) {
-        QImage next(device, QImage::Format_RGB32);
+    const bool fits = !m_image.isNull() && m_image.devicePixelRatio() == dpr &&
+                      m_image.width() >= device.width() && m_image.height() >= device.height();
+    const bool grown = device.width() > m_shown.width() || device.height() > m_shown.height();
+    if (!fits || (grown && !m_erased)) {
+        // A new image, with room to grow; what is kept of the drawing stays
+        // at the top-left and the rest is background.
+        const QSize room = fits ? m_image.size() : device + QSize(Slack, Slack);
+        QImage next(room, QImage::Format_RGB32);
         next.setDevicePixelRatio(dpr);
-        next.fill(m_back);
+        QPainter p(&next);
+        p.fillRect(QRectF(0, 0, width(), height()), m_back);
         if (!m_erased && !m_image.isNull() && !m_keep.isEmpty()) {
-            // Growing keeps the drawing at the top-left; the new area is background.
-            QPainter p(&next);
             p.setClipRect(m_keep);
             p.drawImage(QPointF(0, 0), m_image);
         }
+        p.end();
         m_image = std::move(next);
         m_erased = false;
     }
     if (m_erased) {
-        m_image.fill(m_back);
+        QPainter(&m_image).fillRect(QRectF(0, 0, width(), height()), m_back);
         m_erased = false;
     }
+    m_shown = device;
     m_keep = QRectF(0, 0, width(), height());
     if (m_list.unpainted() == 0)
         return;
     QPainter p(&m_image);
     m_list.paintNew(p);
+}
+
+QImage Canvas::image() const
+{
+    flush();
+    if (m_image.isNull() || m_image.size() == m_shown)
+        return m_image;
+    return m_image.copy(QRect(QPoint(0, 0), m_shown));
 }
 
 void Canvas::replay(QPainter &painter, const QRectF &target) const
@@ -217,13 +237,21 @@ void Canvas::resizeEvent(QResizeEvent *event)
     noteSize();
 }
 
-void Canvas::paintEvent(QPaintEvent *)
+void Canvas::paintEvent(QPaintEvent *event)
 {
-    flush(); // the window may also have moved to a screen of another ratio
+    noteSize();
     QPainter p(this);
-    if (m_image.isNull())
+    if (width() <= 0 || height() <= 0)
         return;
-    p.drawImage(QPointF(0, 0), m_image);
+    if (m_list.dropped()) {
+        // The image stands for what the list let go.
+        flush(); // the window may also have moved to a screen of another ratio
+        p.drawImage(QPointF(0, 0), m_image, QRectF(QPointF(0, 0), QSizeF(m_shown)));
+    } else {
+        // The list itself, over the background, in the exposed part only.
+        p.fillRect(event->rect(), m_back);
+        m_list.paintAll(p, 1.0);
+    }
     // Only an outline along the edge: the drawing itself stays as it is.
     if (hasFocus())
         ui::drawFocusMark(p, rect(), m_fore);

@@ -1,16 +1,18 @@
 // A drawing canvas that keeps what is drawn on it: the meters and the graphs.
 //
-// Everything is drawn into a backing image at the screen's device-pixel
-// ratio, so the drawing survives hiding, covering and minimising, shows when
-// the canvas is made visible, and nothing is redrawn on a repaint. A user
-// scale maps the program's own units (amperes, volts, ...) to pixels.
+// Lines, dots and texts are kept as a list, each cut to the canvas as it was
+// when it was drawn (and to every smaller size since), so the drawing
+// survives hiding, covering and minimising, shows when the canvas is made
+// visible, and no handler redraws it on a repaint. A repaint paints the
+// list over the background in the exposed part only. A user scale maps the
+// program's own units (amperes, volts, ...) to pixels.
 //
-// Lines, dots and texts are kept as a list and put into the image only when
-// it is shown or read, each cut to the canvas as it was when it was drawn.
-// So a canvas that is erased and drawn again several times before it is
-// seen, or while it is hidden, costs only the list. The list stays after
-// it has gone into the image, until the next erase, so that the drawing
-// can be drawn again elsewhere at any resolution (the lab report).
+// The same drawing as an image, at the screen's device-pixel ratio, is made
+// when it is read (a picture to save) and stands for the list when the list
+// grows past any real use; the image keeps room to grow, so that a canvas
+// growing by a few pixels at a time does not get a new one each time. The
+// list stays until the next erase, so that the drawing can be drawn again
+// elsewhere at any resolution (the lab report).
 #pragma once
 
 #include "graphs/drawinglist.h"
@@ -70,11 +72,7 @@ public:
     // The texts printed since the canvas was last erased, in order.
     const QStringList &texts() const { return m_texts; }
     // The drawing as it stands, at the device-pixel ratio of the screen.
-    const QImage &image() const
-    {
-        flush();
-        return m_image;
-    }
+    QImage image() const;
 
     // Draws everything drawn since the last erase onto `painter`, the
     // canvas's rectangle mapped onto `target` and cut to it: lines, dots and
@@ -112,7 +110,11 @@ private:
     void flush() const;
     void drawSegment(QPointF from, QPointF to, const QColor &c);
 
-    mutable QImage m_image;       // the drawing up to the last flush
+    // The drawing up to the last flush, in its top-left part: the image is
+    // kept larger than the canvas, so that a canvas growing by a few pixels
+    // at a time (a window's border dragged) does not get a new one each time.
+    mutable QImage m_image;
+    mutable QSize m_shown;        // the part of m_image that is the drawing, in device pixels
     mutable bool m_erased = true; // the image is to be erased before the list goes in
     mutable QRectF m_keep;        // the part of the image that survives resizing
     mutable QSize m_size;         // the canvas's size as last noted
