@@ -1,31 +1,11 @@
+#include "app/application.h"
 #include "app/form1.h"
-#include "info/abouttext.h"
-#include "info/pictures.h"
 #include "task/commandline.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 
 #include <algorithm>
-
-namespace {
-
-// The program speaks Russian whatever the desktop's language, down to the
-// buttons of its message boxes, the boxes' context menus and the words Qt
-// adds to the command line's help and errors.
-void speakRussian(QTranslator &qtRussian)
-{
-    QCoreApplication::setApplicationName(QStringLiteral("dcsim"));
-    QCoreApplication::setApplicationVersion(info::programVersion());
-    if (qtRussian.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtRussian);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -35,8 +15,7 @@ int main(int argc, char *argv[])
     task::Start start;
     if (argc > 1) {
         QCoreApplication commandLine(argc, argv);
-        QTranslator qtRussian;
-        speakRussian(qtRussian);
+        setUpApplication();
         start = task::readCommandLine(QCoreApplication::arguments());
         if (start.exitStatus)
             return *start.exitStatus;
@@ -45,10 +24,7 @@ int main(int argc, char *argv[])
         qputenv("QT_SCALE_FACTOR", QByteArray::number(start.zoom));
 
     QApplication app(argc, argv);
-    QTranslator qtRussian;
-    speakRussian(qtRussian);
-    // Every window of the program carries the circuit pictogram.
-    QApplication::setWindowIcon(info::windowIcon());
+    setUpApplication();
 
     Form1 window(nullptr, &start.task);
     if (start.zoom > 0) {

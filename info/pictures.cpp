@@ -2,9 +2,12 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QIconEngine>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 namespace info {
 
@@ -143,12 +146,34 @@ QImage iconImage(int side)
     return image;
 }
 
+namespace {
+
+// The icon drawn when a size of it is first asked for, not before.
+class IconEngine : public QIconEngine
+{
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(iconImage(std::max(1, std::min(size.width(), size.height()))));
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {{32, 32}, {64, 64}}; }
+    QIconEngine *clone() const override { return new IconEngine; }
+};
+
+} // namespace
+
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (int side : {32, 64})
-        icon.addPixmap(QPixmap::fromImage(iconImage(side)));
-    return icon;
+    return QIcon(new IconEngine);
 }
 
 } // namespace info

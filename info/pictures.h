@@ -20,7 +20,8 @@ void paintIcon(QPainter &p, int side);
 // The icon on a transparent square of `side` pixels.
 QImage iconImage(int side);
 
-// The windows' icon, 32 x 32 (with larger sizes for desktops that want them).
+// The windows' icon, 32 x 32 and 64 x 64 (any other size a desktop asks
+// for is drawn at that size), each drawn when first asked for.
 QIcon windowIcon();
 
 } // namespace info
