@@ -53,9 +53,11 @@ void Form1::HScroll1_Change()
     showReading(Picture2, ui::formatNumber(s.I, "#0.000"));
     showReading(Picture1, ui::formatNumber(s.U, "#0.00"));
     const QString resistance = ui::generalSingle(s.RR);
-    // Numbers too wide for their element are drawn smaller, never cut.
-    ui::fitFont(Lbldv, ui::systemDefaultFont(), resistance, Lbldv->width() - 1);
-    Lbldv->setText(resistance);
+    if (Lbldv->text() != resistance) {
+        // Numbers too wide for their element are drawn smaller, never cut.
+        ui::fitFont(Lbldv, ui::systemDefaultFont(), resistance, Lbldv->width() - 1);
+        Lbldv->setText(resistance);
+    }
     ui::showInName(Lbldv, Lbldv->toolTip(), resistance);
     ui::describe(HScroll1, resistance);
     // The new readings are told after the rheostat's own new value, or
@@ -66,6 +68,8 @@ void Form1::HScroll1_Change()
 
 void Form1::showReading(graphs::Canvas *meter, const QString &text)
 {
+    if (meter->texts() == QStringList{text})
+        return; // the meter shows it already, and nothing else
     ui::fitFont(meter, meterFont(), text, meter->width() - 1);
     meter->cls();
     meter->print(text);

@@ -198,7 +198,6 @@ void Form1::buildSchematic()
 
     Lbldv = makeLabel(surface, "Lbldv", {112, 130, 25, 14}, QStringLiteral("100"),
                       QStringLiteral("Значение сопротивления"), surface->font());
-    Lbldv->setAccessibleDescription(Lbldv->text());
 
     Lblvkl = new KeyLabel(surface);
     Lblvkl->setGeometry(272, 100, 20, 20);

@@ -107,6 +107,8 @@ const std::array<QLabel *, 11> &Table::column(int c) const
 void Table::setCell(Column c, std::size_t n, const QString &text)
 {
     QLabel *cell = column(c)[n];
+    if (cell->text() == text)
+        return; // shown, sized and named already
     ui::fitFont(cell, cellFont(), text, cell->contentsRect().width() - cell->indent() - 1);
     cell->setText(text);
     ui::showInName(cell, cellName(Columns[c], static_cast<int>(n)), text.trimmed());
