@@ -310,7 +310,13 @@ void benchResize(Form1 &form, int n)
     } sizes[3] = {{549, 439, 0}, {1920, 1080, 0}, {3840, 2160, 8.0}}; // and half a frame at 60 Hz at p99
     for (const auto &size : sizes) {
         // Dragging a border: the size changes by a few pixels every time.
+        // A few unmeasured steps first, as for the actions: the first steps
+        // at a new size find no memory and no glyphs ready.
         resizeClient(form, size.w - 8, size.h - 8);
+        for (int i = 0; i < 4; ++i) {
+            form.resize(size.w - 8 * (i % 2), size.h - 8 * (i % 2) + form.menuBar()->height());
+            settle();
+        }
         std::vector<double> samples;
         bool everyPainted = true;
         for (int i = 0; i < n; ++i) {
