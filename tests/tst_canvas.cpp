@@ -1,8 +1,8 @@
-// The drawing canvas keeps what is drawn as a list and puts it into its image
-// only when the image is shown or read; the image must be the same as if
-// every line had gone into it at once, whatever the canvas's size did since,
-// and the list replayed elsewhere must give that image again.
+// The drawing canvas: what is drawn stays the same whatever the canvas's size
+// did since, replayed elsewhere it gives the same image; lines cut to a
+// rectangle; clicks and keys that press a clickable canvas.
 #include "graphs/canvas.h"
+#include "graphs/clipping.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -14,6 +14,10 @@ class TestCanvas : public QObject
 private slots:
     void drawingAcrossResizes_data();
     void drawingAcrossResizes();
+    void clipping_data();
+    void clipping();
+    void presses_data();
+    void presses();
 };
 
 void TestCanvas::drawingAcrossResizes_data()
@@ -80,6 +84,69 @@ void TestCanvas::drawingAcrossResizes()
     canvas.replay(painter, QRectF(0, 0, canvas.width(), canvas.height()));
     painter.end();
     QCOMPARE(replayed, image);
+}
+
+void TestCanvas::clipping_data()
+{
+    // A segment cut to the rectangle 0,0 - 10,10: its ends after, or nothing.
+    QTest::addColumn<QLineF>("segment");
+    QTest::addColumn<QLineF>("inside"); // null: nothing of it inside
+    QTest::newRow("inside") << QLineF(1, 2, 3, 4) << QLineF(1, 2, 3, 4);
+    QTest::newRow("across") << QLineF(-10, 5, 20, 5) << QLineF(0, 5, 10, 5);
+    QTest::newRow("across backwards") << QLineF(20, 5, -10, 5) << QLineF(10, 5, 0, 5);
+    QTest::newRow("diagonal from far") << QLineF(-1e30, -1e30, 5, 5) << QLineF(0, 0, 5, 5);
+    QTest::newRow("vertical, cut at both ends") << QLineF(4, -3, 4, 13) << QLineF(4, 0, 4, 10);
+    QTest::newRow("on the edge") << QLineF(0, 0, 10, 0) << QLineF(0, 0, 10, 0);
+    QTest::newRow("left of it") << QLineF(-5, 1, -1, 9) << QLineF();
+    QTest::newRow("below it") << QLineF(1, 11, 9, 12) << QLineF();
+    QTest::newRow("passing the corner") << QLineF(8, -5, 15, 5) << QLineF();
+    QTest::newRow("a point outside") << QLineF(11, 11, 11, 11) << QLineF();
+}
+
+void TestCanvas::clipping()
+{
+    QFETCH(QLineF, segment);
+    QFETCH(QLineF, inside);
+    QPointF a = segment.p1(), b = segment.p2();
+    QCOMPARE(graphs::clipSegment(a, b, QRectF(0, 0, 10, 10)), !inside.isNull());
+    QCOMPARE(QLineF(a, b), inside.isNull() ? segment : inside);
+}
+
+void TestCanvas::presses_data()
+{
+    // What the user does to a canvas that may be clickable, and the clicks reported.
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("clickable");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("click") << "click" << true << 1;
+    QTest::newRow("released outside") << "outside" << true << 0;
+    QTest::newRow("right button") << "right" << true << 0;
+    QTest::newRow("Space") << "Space" << true << 1;
+    QTest::newRow("Enter") << "Enter" << true << 1;
+    QTest::newRow("keypad Enter") << "keypad" << true << 1;
+    QTest::newRow("another key") << "A" << true << 0;
+    QTest::newRow("click, not clickable") << "click" << false << 0;
+    QTest::newRow("Space, not clickable") << "Space" << false << 0;
+}
+
+void TestCanvas::presses()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, clickable);
+    graphs::Canvas canvas;
+    canvas.resize(100, 50);
+    canvas.setClickable(clickable);
+    int clicks = 0;
+    connect(&canvas, &graphs::Canvas::clicked, [&] { ++clicks; });
+    if (action == "click" || action == "right")
+        QTest::mouseClick(&canvas, action == "click" ? Qt::LeftButton : Qt::RightButton);
+    else if (action == "outside")
+        QTest::mousePress(&canvas, Qt::LeftButton), QTest::mouseRelease(&canvas, Qt::LeftButton, {}, QPoint(120, 20));
+    else if (action == "keypad")
+        QTest::keyClick(&canvas, Qt::Key_Enter, Qt::KeypadModifier);
+    else
+        QTest::keyClick(&canvas, action == "Space" ? Qt::Key_Space : action == "Enter" ? Qt::Key_Return : Qt::Key_A);
+    QTEST(clicks, "clicks");
 }
 
 QTEST_MAIN(TestCanvas)

@@ -1,13 +1,12 @@
-// The teacher's task: task files, the variants drawn from them, and the
-// window they start with hidden boxes.
+// The teacher's task: task files and the window they start, with hidden boxes
+// that give nothing away.
 #include "circuit/leadingnumber.h"
-#include "circuit/variants.h"
 #include "graphs/canvas.h"
-#include "graphs/graphs.h"
-#include "graphs/plots.h"
+#include "report/labreport.h"
 #include "task/taskfile.h"
-#include "testsupport.h"
+#include "tests/testsupport.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,7 +17,6 @@ class TestTask : public QObject
 private slots:
     void taskFile_data();
     void taskFile();
-    void variants();
     void hiddenBox();
 };
 
@@ -65,10 +63,14 @@ void TestTask::taskFile()
     Recorder *boxes = nullptr;
     auto form = makeForm(boxes, &task);
     QStringList seen;
-    for (QLineEdit *box : {form->TxtEdc, form->Txtr, form->TxtRv, form->TxtRa, form->TxtRmax})
-        seen << box->text();
+    for (const char *box : {"TxtEdc", "Txtr", "TxtRv", "TxtRa", "TxtRmax"})
+        seen << form->findChild<QLineEdit *>(box)->text();
     QCOMPARE(seen, (texts.isEmpty() ? QStringList{"16", "20", "75", "5", "100"} : texts));
-    QCOMPARE(form->s.Edc, circuit::leadingNumber(seen[0].toStdString()));
+    const circuit::SimState &s = Form1Probe{*form}.s();
+    QCOMPARE(QList<double>({s.Edc, s.r, s.Rv, s.Ra, s.Rmax}),
+             QList<double>({circuit::leadingNumber(seen[0].toStdString()), circuit::leadingNumber(seen[1].toStdString()),
+                            circuit::leadingNumber(seen[2].toStdString()), circuit::leadingNumber(seen[3].toStdString()),
+                            circuit::leadingNumber(seen[4].toStdString())}));
     const QString told = boxes->errors.join(QLatin1Char('|'));
     QVERIFY2(error.isEmpty() ? told.isEmpty()
                              : boxes->errors.size() == 1 && told.startsWith("Файл задания «" + path + "»") &&
@@ -76,29 +78,26 @@ void TestTask::taskFile()
              qPrintable(told));
 }
 
-void TestTask::variants()
-{
-    // SplitMix64's published second output for the seed 1234567.
-    std::uint64_t state = 1234567 + 0x9E3779B97F4A7C15u;
-    QCOMPARE(circuit::splitMix64(state), 3203168211198807973u);
-    // Output 5 * (variant - 1) + index + 1 of the stream, modulo the count of steps.
-    const circuit::StepRange E{45, 120, 1, 1}, Rmax{100, 100000, 50, 0};
-    QCOMPARE(circuit::drawnText(2026, 1, circuit::Parameter::Edc, E), "6.4");
-    QCOMPARE(circuit::drawnText(2026, 7, circuit::Parameter::Edc, E), "9.9");
-    QCOMPARE(circuit::drawnText(0, 30, circuit::Parameter::Rmax, Rmax), "1200");
-}
-
 void TestTask::hiddenBox()
 {
-    const task::Task task{{}, {QStringLiteral("12.5")}, {true}, {}}; // E 12.5, hidden
+    const task::Task task{"10 «Б»", {QStringLiteral("12.5")}, {true}, {}}; // E 12.5, hidden
     Recorder *boxes = nullptr;
     auto form = makeForm(boxes, &task);
+    QCOMPARE(form->windowTitle(), "Моделирование работы электрической цепи постоянного тока — 10 «Б»");
     form->Lblvkl_Click(); // closing and opening the key enables the boxes again
     form->Lblvkl_Click();
-    QVERIFY(form->TxtEdc->isEnabled() && form->TxtEdc->isReadOnly() && form->TxtEdc->echoMode() == QLineEdit::Password);
-
+    auto *E = form->findChild<QLineEdit *>("TxtEdc");
+    QVERIFY(E->isEnabled() && E->isReadOnly() && E->echoMode() == QLineEdit::Password);
+    QCOMPARE(Form1Probe{*form}.s().Edc, 12.5);
+    // Neither a screen reader, a tooltip nor the report sees the value.
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(E);
+    const QString told = box->text(QAccessible::Name) + box->text(QAccessible::Description) + box->text(QAccessible::Value) +
+                         box->textInterface()->text(0, 4) + E->toolTip();
+    QVERIFY2(!told.contains("12") && !told.contains("5"), qPrintable(told));
+    QCOMPARE(form->labReport().parameters[0].value, "скрыто");
+    QCOMPARE(form->labReport().parameters[1].value, "20");
     // The U(I) graph's scale is E and E/r: no tick values, no source line through its centre.
-    const graphs::Canvas *graph = form->graphs->plots->Picture3;
+    const graphs::Canvas *graph = Form1Probe{*form}.plots().Picture3;
     QCOMPARE(graph->texts(), (QStringList{"U, B", "I, A"}));
     QVERIFY(graph->image().pixelColor(graph->image().rect().center()) != QColor(0, 0, 0));
 }
