@@ -5,6 +5,7 @@
 #include "graphs/graphs.h"
 #include "graphs/plots.h"
 #include "graphs/table.h"
+#include "tests/columns.h"
 #include "ui/announcer.h"
 
 #include <QLabel>
@@ -61,21 +62,208 @@ class TestGraphs : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup() { delete surface; QLocale::setDefault(QLocale::c()); }
+    void init()
+    {
+        s = circuit::SimState{};
+        s.Edc = 16, s.r = 20, s.Ra = 5, s.Rv = 75;
+        surface = new QWidget, surface->resize(549, 439);
+        g = new graphs::Graphs(surface, s, new ui::Announcer(surface));
+        graph[0] = g->plots->Picture3, graph[1] = g->plots->Picture4, graph[2] = g->plots->Picture5;
+        for (Canvas *c : graph)
+            c->setGeometry(290, 200, 249, 229);
+        g->ochistka();
+    }
+    void cleanup() { delete surface, QLocale::setDefault(QLocale::c()); }
 
-    void labels_data();
-    void labels();
-    void axesPixels();
-    void scaleOutOfSingleRange_data();
-    void scaleOutOfSingleRange();
-    void tableRows_data();
-    void tableRows();
-    void rowsRedrawnAndCleared();
-    void fitLine_data();
-    void fitLine();
-    void graphChoice();
-    void followsDevicePixelRatio();
+    void labels_data()
+    {
+        columns<QString, double, double, QList<double>>("locale", "E", "r", "step"); // current; voltage, power, efficiency
+        QTest::newRow("point") << "C" << 16.0 << 20.0 << QList<double>{0.08, 1.6, 1.28, 0.1};
+        QTest::newRow("comma") << "ru_RU" << 16.0 << 20.0 << QList<double>{0.08, 1.6, 1.28, 0.1};
+        QTest::newRow("22000 A") << "C" << 220.0 << 0.01 << QList<double>{2200, 22};
+        QTest::newRow("0.0001 A") << "C" << 1.0 << 10000.0 << QList<double>{0};
+    }
+    void labels()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QList<double>, step);
+        QLocale::setDefault(QLocale(locale));
+        QFETCH(double, E);
+        QFETCH(double, r);
+        s.Edc = E, s.r = r, g->ochistka();
+        const QString sep = QLocale().decimalPoint();
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(ticks(graph[i], 0), steps(step[0], sep));
+            if (i + 1 < step.size())
+                QCOMPARE(ticks(graph[i], 1), steps(step[i + 1], sep));
+        }
+        // Captions follow the labels, in their mixed alphabets.
+        QCOMPARE(graph[0]->texts().mid(18), QStringList({"U, B", "I, A"}));
+        QCOMPARE(graph[1]->texts().mid(18), QStringList({"Pв,Po, Bт", "I, A"}));
+        QCOMPARE(graph[2]->texts().mid(18), QStringList({"h, %", "I, A"}));
+        QCOMPARE(s.Ikz, E / r);
+    }
+    void axesPixels()
+    {
+        // In device pixels, so that it holds on a screen of any pixel density.
+        const QImage u = graph[0]->image();
+        const int w = u.width(), h = u.height();
+        const qreal dpr = u.devicePixelRatio();
+        QCOMPARE(QSize(w, h), (QSizeF(249, 229) * dpr).toSize());
+        for (int y = 40; y < h - 5; y += 37)
+            QCOMPARE(u.pixelColor(0, y), Black); // vertical axis on the left edge
+        for (int x = 60; x < w - 5; x += 31)
+            QCOMPARE(u.pixelColor(x, h - 1), Black); // current axis on the bottom edge
+        QVERIFY(near(u, 0.3, 0.2, Green) && near(u, 0.85, 0.7, Green)); // grid at division 3
+        // The source line runs along the diagonal from top-left to bottom-right.
+        for (double t : {0.1, 0.5, 0.9})
+            QVERIFY(near(u, t, t, Black));
+        QVERIFY(!near(u, 0.75, 0.25, Black));
+        // The useful power's parabola peaks at (Ikz/2, Ymax/4); the full power is the other diagonal.
+        const QImage p = graph[1]->image();
+        QVERIFY(near(p, 0.5, 0.75, Black) && !near(p, 0.5, 0.6, Black, 2) && near(p, 0.5, 0.5, Black));
+        QVERIFY(near(p, 0.9, 0.1, Black));
+        QVERIFY(near(graph[2]->image(), 0.3, 0.3, Black)); // efficiency from (0, 1) to (Ikz, 0)
+
+        // A recorded point is a red dot 5 pixels across, on every graph.
+        record(1, 0.4, 8.0, 50.0f, 2);
+        QVERIFY(near(graph[0]->image(), 0.5, 0.5, Red));
+        const int reds = count(graph[0]->image(), Red);
+        QVERIFY(reds >= qRound(13 * dpr * dpr) && reds <= qRound(25 * dpr * dpr));
+        QVERIFY(count(graph[1]->image(), Red) >= 2 * 13 && count(graph[2]->image(), Red) >= 13);
+    }
+    void scaleOutOfSingleRange_data()
+    {
+        columns<double, bool>("r", "powersBlank"); // Ikz 1.6e41, rounding to 0, fine with Ikz*Edc too large; ordinary
+        for (double r : {1e-40, 1e300, 1e-37, 20.0})
+            QTest::addRow("r %g", r) << r << (r != 20);
+    }
+    void scaleOutOfSingleRange()
+    {
+        QFETCH(double, r);
+        s.r = r, g->ochistka(), record(1, 0.1, 1.0, 1.0f, 1);
+        QTEST(graph[1]->texts().isEmpty(), "powersBlank");
+        if (graph[1]->texts().isEmpty()) {
+            const QImage image = graph[1]->image();
+            QCOMPARE(count(image, graph[1]->backColor()), image.width() * image.height());
+        }
+        for (Canvas *c : graph)
+            QVERIFY(!c->texts().join("").contains("inf") && !c->texts().join("").contains("nan"));
+    }
+    void tableRows_data()
+    {
+        columns<int, double, double, QStringList>("schema", "I", "U", "cells");
+        QTest::newRow("scheme 1") << 1 << 0.1 << 14.0 << QStringList{"0.100", "14.00", "3.84", "1.00", "0.26"};
+        QTest::newRow("scheme 2") << 2 << 0.1 << 14.0 << QStringList{"0.100", "14.00", "1.60", "0.18", "0.11"};
+    }
+    void tableRows()
+    {
+        QFETCH(int, schema);
+        QFETCH(double, I);
+        QFETCH(double, U);
+        QFETCH(QStringList, cells);
+        for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::Russian)}) {
+            QLocale::setDefault(locale);
+            record(4, I, U, 100.0f, schema);
+            QStringList comma = cells;
+            comma.replaceInStrings(".", locale.decimalPoint());
+            QCOMPARE(g->table->rowTexts(4), comma);
+            QCOMPARE(g->table->lblKPD[4]->accessibleName(), "КПД, %, строка 4: " + comma[4]);
+            QCOMPARE(g->table->lblU[4]->accessibleDescription(), comma[1]);
+        }
+        QCOMPARE(QList<float>({float(s.Nomer), s.I_m[4], s.U_m[4], s.h_m[4]}), QList<float>({4, float(I), float(U), s.Pv_m[4] / s.Po_m[4]}));
+    }
+    void rowsRedrawnAndCleared()
+    {
+        record(7, 0.2, 12.0, 60.0f, 1);
+        record(1, 0.1, 14.0, 100.0f, 1);
+        QCOMPARE(QList<int>({s.Nomer, g->table->recordedRows()}), QList<int>({1, 2}));
+        QCOMPARE(graph[0]->accessibleDescription(), QStringLiteral("Точек измерений: 2"));
+        QCOMPARE(g->table->tableText(), QStringLiteral("I, A\tU, B\tPo, Вт\tPв, Вт\tη, %\n"
+                                                       "0.100\t14.00\t3.84\t1.00\t0.26\n"
+                                                       "0.200\t12.00\t5.97\t2.40\t0.40\n"));
+        // Pressed again, a row is overwritten and gets a dot of its own; the old dot
+        // goes with the redraw after a resize, on every graph.
+        record(7, 0.4, 8.0, 50.0f, 1);
+        QCOMPARE(g->table->lblI[7]->text(), QStringLiteral("0.400"));
+        record(7, 0.2, 12.0, 80.0f, 1);
+        g->redrawWithRows();
+        const QImage u = graph[0]->image();
+        QVERIFY(near(u, 0.25, 0.25, Red, 2) && !near(u, 0.5, 0.5, Red, 2));
+        QVERIFY(near(u, 0, 1, Red, 2)); // unrecorded rows at the origin
+        for (Canvas *c : graph) {
+            const QImage image = c->image(); // rows 1 and 7 at a tenth and a quarter of the current axis
+            QVERIFY2(count(image.copy(image.width() / 10, 0, image.width() / 5, image.height()), Red) >= 13, qPrintable(c->objectName()));
+            QCOMPARE(c->drawWidth(), 5);
+            QCOMPARE(c->accessibleDescription(), QStringLiteral("Точек измерений: 2"));
+        }
+        QVERIFY(count(graph[1]->image(), Red) > count(graph[2]->image(), Red));
+        // Cleared: every cell blank, every value 0, no dot anywhere.
+        g->ochistka();
+        for (std::size_t n = 1; n <= 10; ++n) {
+            QCOMPARE(g->table->rowTexts(n), QStringList(5, ""));
+            QCOMPARE(QList<float>({s.I_m[n], s.U_m[n], s.Po_m[n], s.Pv_m[n], s.h_m[n]}), QList<float>(5, 0.0f));
+        }
+        QCOMPARE(g->table->lblKPD[0]->text(), QStringLiteral("η, %"));
+        for (Canvas *c : graph) {
+            QCOMPARE(count(c->image(), Red), 0);
+            QCOMPARE(c->accessibleDescription(), QStringLiteral("Точек измерений: 0"));
+        }
+    }
+    void fitLine_data()
+    {
+        columns<float, float, bool>("KK", "KB", "drawn");
+        QTest::newRow("source line") << -20.0f << 16.0f << true;
+        QTest::newRow("level") << 0.0f << 7.5f << false;
+    }
+    void fitLine()
+    {
+        QFETCH(float, KK);
+        QFETCH(float, KB);
+        g->plots->drawFitLine(KK, KB);
+        QCOMPARE(graph[0]->drawWidth(), 2);
+        const QImage u = graph[0]->image();
+        QTEST(count(u, Red) > 400, "drawn");
+        if (KK != 0) // from the voltage axis to the current axis, along the source line
+            QVERIFY(near(u, 0, 0, Red, 2) && near(u, 0.5, 0.5, Red, 2) && near(u, 0.98, 0.98, Red, 3));
+    }
+    void graphChoice()
+    {
+        auto shown = [&] {
+            QString out;
+            for (Canvas *c : graph)
+                out += c->isHidden() ? '-' : '+';
+            return out;
+        };
+        record(5, 0.4, 8.0, 50.0f, 1);
+        const QImage before = graph[1]->image();
+        const QList<QPair<QRadioButton *, QString>> choices = {{g->plots->Option5, "--+"}, {g->plots->Option4, "-+-"},
+                                                               {g->plots->Option3, "+--"}, {g->plots->Option5, "--+"}};
+        for (const auto &[button, expected] : choices) {
+            button->click();
+            QCOMPARE(shown(), expected);
+        }
+        QCOMPARE(graph[1]->image(), before); // hiding erases nothing
+        surface->show();
+        QVERIFY(QTest::qWaitForWindowExposed(surface));
+        QVERIFY(count(graph[2]->grab().toImage(), Red) > 0); // drawn while hidden, shown
+    }
+    void followsDevicePixelRatio()
+    {
+        // Run with QT_SCALE_FACTOR=2 too: the drawing is kept at the screen's
+        // ratio, so a 1-pixel grid line is 2 device pixels wide and stays sharp.
+        surface->show();
+        QVERIFY(QTest::qWaitForWindowExposed(surface));
+        const qreal dpr = graph[0]->devicePixelRatioF();
+        const QImage image = graph[0]->image();
+        QCOMPARE(image.devicePixelRatio(), dpr);
+        QCOMPARE(image.size(), (QSizeF(249, 229) * dpr).toSize());
+        const int y = qRound(0.35 * image.height());
+        int greens = 0;
+        for (int x = int(0.45 * image.width()); x < int(0.55 * image.width()); ++x)
+            greens += image.pixelColor(x, y) == Green;
+        QCOMPARE(greens, qRound(dpr));
+    }
 
 private:
     QWidget *surface = nullptr;
@@ -89,238 +277,6 @@ private:
         g->N_S_Click(n);
     }
 };
-
-void TestGraphs::init()
-{
-    s = circuit::SimState{};
-    s.Edc = 16, s.r = 20, s.Ra = 5, s.Rv = 75;
-    surface = new QWidget;
-    surface->resize(549, 439);
-    g = new graphs::Graphs(surface, s, new ui::Announcer(surface));
-    graph[0] = g->plots->Picture3, graph[1] = g->plots->Picture4, graph[2] = g->plots->Picture5;
-    for (Canvas *c : graph)
-        c->setGeometry(290, 200, 249, 229);
-    g->ochistka();
-}
-
-void TestGraphs::labels_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<double>("E");
-    QTest::addColumn<double>("r");
-    QTest::addColumn<QList<double>>("step"); // current; voltage, power, efficiency (none: not checked)
-    QTest::newRow("point") << "C" << 16.0 << 20.0 << QList<double>{0.08, 1.6, 1.28, 0.1};
-    QTest::newRow("comma") << "ru_RU" << 16.0 << 20.0 << QList<double>{0.08, 1.6, 1.28, 0.1};
-    QTest::newRow("22000 A") << "C" << 220.0 << 0.01 << QList<double>{2200, 22};
-    QTest::newRow("0.0001 A") << "C" << 1.0 << 10000.0 << QList<double>{0};
-}
-
-void TestGraphs::labels()
-{
-    QFETCH(QString, locale);
-    QFETCH(QList<double>, step);
-    QLocale::setDefault(QLocale(locale));
-    QFETCH(double, E);
-    QFETCH(double, r);
-    s.Edc = E, s.r = r;
-    g->ochistka();
-    const QString sep = QLocale().decimalPoint();
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(ticks(graph[i], 0), steps(step[0], sep));
-        if (i + 1 < step.size())
-            QCOMPARE(ticks(graph[i], 1), steps(step[i + 1], sep));
-    }
-    // Captions follow the labels, in their mixed alphabets.
-    QCOMPARE(graph[0]->texts().mid(18), QStringList({"U, B", "I, A"}));
-    QCOMPARE(graph[1]->texts().mid(18), QStringList({"Pв,Po, Bт", "I, A"}));
-    QCOMPARE(graph[2]->texts().mid(18), QStringList({"h, %", "I, A"}));
-    QCOMPARE(s.Ikz, E / r);
-}
-
-void TestGraphs::axesPixels()
-{
-    // In device pixels, so that it holds on a screen of any pixel density.
-    const QImage u = graph[0]->image();
-    const int w = u.width(), h = u.height();
-    const qreal dpr = u.devicePixelRatio();
-    QCOMPARE(QSize(w, h), (QSizeF(249, 229) * dpr).toSize());
-    for (int y = 40; y < h - 5; y += 37)
-        QCOMPARE(u.pixelColor(0, y), Black); // vertical axis on the left edge
-    for (int x = 60; x < w - 5; x += 31)
-        QCOMPARE(u.pixelColor(x, h - 1), Black); // current axis on the bottom edge
-    QVERIFY(near(u, 0.3, 0.2, Green) && near(u, 0.85, 0.7, Green)); // grid at division 3
-    // The source line runs along the diagonal from top-left to bottom-right.
-    for (double t : {0.1, 0.5, 0.9})
-        QVERIFY(near(u, t, t, Black));
-    QVERIFY(!near(u, 0.75, 0.25, Black));
-    // The useful power's parabola peaks at (Ikz/2, Ymax/4); the full power is the other diagonal.
-    const QImage p = graph[1]->image();
-    QVERIFY(near(p, 0.5, 0.75, Black) && !near(p, 0.5, 0.6, Black, 2) && near(p, 0.5, 0.5, Black));
-    QVERIFY(near(p, 0.9, 0.1, Black));
-    QVERIFY(near(graph[2]->image(), 0.3, 0.3, Black)); // efficiency from (0, 1) to (Ikz, 0)
-
-    // A recorded point is a red dot 5 pixels across, on every graph.
-    record(1, 0.4, 8.0, 50.0f, 2);
-    QVERIFY(near(graph[0]->image(), 0.5, 0.5, Red));
-    const int reds = count(graph[0]->image(), Red);
-    QVERIFY(reds >= qRound(13 * dpr * dpr) && reds <= qRound(25 * dpr * dpr));
-    QVERIFY(count(graph[1]->image(), Red) >= 2 * 13 && count(graph[2]->image(), Red) >= 13);
-}
-
-void TestGraphs::scaleOutOfSingleRange_data()
-{
-    QTest::addColumn<double>("r");
-    QTest::addColumn<bool>("powersBlank");
-    QTest::newRow("Ikz 1.6e41") << 1e-40 << true;
-    QTest::newRow("Ikz rounds to 0") << 1e300 << true;
-    QTest::newRow("Ikz fine, Ikz*Edc too large") << 1e-37 << true;
-    QTest::newRow("ordinary") << 20.0 << false;
-}
-
-void TestGraphs::scaleOutOfSingleRange()
-{
-    QFETCH(double, r);
-    s.r = r;
-    g->ochistka();
-    record(1, 0.1, 1.0, 1.0f, 1);
-    QTEST(graph[1]->texts().isEmpty(), "powersBlank");
-    if (graph[1]->texts().isEmpty()) {
-        const QImage image = graph[1]->image();
-        QCOMPARE(count(image, graph[1]->backColor()), image.width() * image.height());
-    }
-    for (Canvas *c : graph)
-        QVERIFY(!c->texts().join("").contains("inf") && !c->texts().join("").contains("nan"));
-}
-
-void TestGraphs::tableRows_data()
-{
-    QTest::addColumn<int>("schema");
-    QTest::addColumn<double>("I");
-    QTest::addColumn<double>("U");
-    QTest::addColumn<QStringList>("cells");
-    QTest::newRow("scheme 1") << 1 << 0.1 << 14.0 << QStringList{"0.100", "14.00", "3.84", "1.00", "0.26"};
-    QTest::newRow("scheme 2") << 2 << 0.1 << 14.0 << QStringList{"0.100", "14.00", "1.60", "0.18", "0.11"};
-}
-
-void TestGraphs::tableRows()
-{
-    QFETCH(int, schema);
-    QFETCH(double, I);
-    QFETCH(double, U);
-    QFETCH(QStringList, cells);
-    for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::Russian)}) {
-        QLocale::setDefault(locale);
-        record(4, I, U, 100.0f, schema);
-        QStringList comma = cells;
-        comma.replaceInStrings(".", locale.decimalPoint());
-        QCOMPARE(g->table->rowTexts(4), comma);
-        QCOMPARE(g->table->lblKPD[4]->accessibleName(), "КПД, %, строка 4: " + comma[4]);
-        QCOMPARE(g->table->lblU[4]->accessibleDescription(), comma[1]);
-    }
-    QCOMPARE(s.Nomer, 4);
-    QCOMPARE(s.h_m[4], s.Pv_m[4] / s.Po_m[4]);
-    QCOMPARE(QList<float>({s.I_m[4], s.U_m[4]}), QList<float>({float(I), float(U)}));
-}
-
-void TestGraphs::rowsRedrawnAndCleared()
-{
-    record(7, 0.2, 12.0, 60.0f, 1);
-    record(1, 0.1, 14.0, 100.0f, 1);
-    QCOMPARE(s.Nomer, 1);
-    QCOMPARE(g->table->recordedRows(), 2);
-    QCOMPARE(graph[0]->accessibleDescription(), QStringLiteral("Точек измерений: 2"));
-    QCOMPARE(g->table->tableText(), QStringLiteral("I, A\tU, B\tPo, Вт\tPв, Вт\tη, %\n"
-                                                   "0.100\t14.00\t3.84\t1.00\t0.26\n"
-                                                   "0.200\t12.00\t5.97\t2.40\t0.40\n"));
-    // Pressed again, a row is overwritten and gets a dot of its own; the old dot
-    // goes with the redraw after a resize, on every graph.
-    record(7, 0.4, 8.0, 50.0f, 1);
-    QCOMPARE(g->table->lblI[7]->text(), QStringLiteral("0.400"));
-    record(7, 0.2, 12.0, 80.0f, 1);
-    g->redrawWithRows();
-    const QImage u = graph[0]->image();
-    QVERIFY(near(u, 0.25, 0.25, Red, 2) && !near(u, 0.5, 0.5, Red, 2));
-    QVERIFY(near(u, 0, 1, Red, 2)); // unrecorded rows at the origin
-    for (Canvas *c : graph) {
-        const QImage image = c->image(); // rows 1 and 7 at a tenth and a quarter of the current axis
-        QVERIFY2(count(image.copy(image.width() / 10, 0, image.width() / 5, image.height()), Red) >= 13, qPrintable(c->objectName()));
-        QCOMPARE(c->drawWidth(), 5);
-        QCOMPARE(c->accessibleDescription(), QStringLiteral("Точек измерений: 2"));
-    }
-    QVERIFY(count(graph[1]->image(), Red) > count(graph[2]->image(), Red));
-    // Cleared: every cell blank, every value 0, no dot anywhere.
-    g->ochistka();
-    for (std::size_t n = 1; n <= 10; ++n) {
-        QCOMPARE(g->table->rowTexts(n), QStringList(5, ""));
-        QCOMPARE(QList<float>({s.I_m[n], s.U_m[n], s.Po_m[n], s.Pv_m[n], s.h_m[n]}), QList<float>(5, 0.0f));
-    }
-    QCOMPARE(g->table->lblKPD[0]->text(), QStringLiteral("η, %"));
-    for (Canvas *c : graph) {
-        QCOMPARE(count(c->image(), Red), 0);
-        QCOMPARE(c->accessibleDescription(), QStringLiteral("Точек измерений: 0"));
-    }
-}
-
-void TestGraphs::fitLine_data()
-{
-    QTest::addColumn<float>("KK");
-    QTest::addColumn<float>("KB");
-    QTest::addColumn<bool>("drawn");
-    QTest::newRow("source line") << -20.0f << 16.0f << true;
-    QTest::newRow("level") << 0.0f << 7.5f << false;
-}
-
-void TestGraphs::fitLine()
-{
-    QFETCH(float, KK);
-    QFETCH(float, KB);
-    g->plots->drawFitLine(KK, KB);
-    QCOMPARE(graph[0]->drawWidth(), 2);
-    const QImage u = graph[0]->image();
-    QTEST(count(u, Red) > 400, "drawn");
-    if (KK != 0) // from the voltage axis to the current axis, along the source line
-        QVERIFY(near(u, 0, 0, Red, 2) && near(u, 0.5, 0.5, Red, 2) && near(u, 0.98, 0.98, Red, 3));
-}
-
-void TestGraphs::graphChoice()
-{
-    auto shown = [&] {
-        QString out;
-        for (Canvas *c : graph)
-            out += c->isHidden() ? '-' : '+';
-        return out;
-    };
-    record(5, 0.4, 8.0, 50.0f, 1);
-    const QImage before = graph[1]->image();
-    const QList<QPair<QRadioButton *, QString>> choices = {{g->plots->Option5, "--+"}, {g->plots->Option4, "-+-"},
-                                                           {g->plots->Option3, "+--"}, {g->plots->Option5, "--+"}};
-    for (const auto &[button, expected] : choices) {
-        button->click();
-        QCOMPARE(shown(), expected);
-    }
-    QCOMPARE(graph[1]->image(), before); // hiding erases nothing
-    surface->show();
-    QVERIFY(QTest::qWaitForWindowExposed(surface));
-    QVERIFY(count(graph[2]->grab().toImage(), Red) > 0); // drawn while hidden, shown
-}
-
-void TestGraphs::followsDevicePixelRatio()
-{
-    // Run with QT_SCALE_FACTOR=2 too: the drawing is kept at the screen's
-    // ratio, so a 1-pixel grid line is 2 device pixels wide and stays sharp.
-    surface->show();
-    QVERIFY(QTest::qWaitForWindowExposed(surface));
-    g->ochistka();
-    const qreal dpr = graph[0]->devicePixelRatioF();
-    const QImage image = graph[0]->image();
-    QCOMPARE(image.devicePixelRatio(), dpr);
-    QCOMPARE(image.size(), (QSizeF(249, 229) * dpr).toSize());
-    const int y = qRound(0.35 * image.height());
-    int greens = 0;
-    for (int x = int(0.45 * image.width()); x < int(0.55 * image.width()); ++x)
-        greens += image.pixelColor(x, y) == Green;
-    QCOMPARE(greens, qRound(dpr));
-}
 
 QTEST_MAIN(TestGraphs)
 #include "tst_graphs.moc"
