@@ -1,22 +1,13 @@
 // The main window as a student uses it: the rheostat and meters, the key and
 // schemes, the parameter boxes, the table, the fit and its delay, resizing,
 // leaving; the keyboard, focus marks and what a screen reader is told.
-#include "app/lineshape.h"
 #include "circuit/fit.h"
 #include "graphs/canvas.h"
 #include "tests/columns.h"
-#include "tests/testsupport.h"
-#include "ui/announcer.h"
+#include "tests/student.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QStyleOptionSlider>
 
 #include <bit>
@@ -33,92 +24,9 @@ class TestWindow : public QObject
     template <class T = QWidget> T *find(const QString &name) const { return form->findChild<T *>(name); }
     Form1Probe probe() const { return {*form}; }
     QScrollBar *bar() const { return find<QScrollBar>("HScroll1"); }
-    QString said() const { return QCoreApplication::processEvents(), form->findChild<ui::Announcer *>()->lastMessage(); }
-    void key(int k) const { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)), QCoreApplication::processEvents(); }
-
-    // What the window shows of `what`: a control's text or value, or one of
-    // the summaries below.
-    QString read(const QString &what) const
-    {
-        const circuit::SimState &s = probe().s();
-        Texts out;
-        if (what == "meters")
-            return find("Picture2")->accessibleDescription() + " " + find("Picture1")->accessibleDescription();
-        if (what == "state") // the parameters, ohms per step, scheme, key, rows recorded, the slider
-            return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9").arg(s.Edc).arg(s.r).arg(s.Rv).arg(s.Ra).arg(s.Rmax).arg(s.KR)
-                .arg(s.schema).arg(s.rabota).arg(probe().table().recordedRows()) + " " + QString::number(bar()->value());
-        if (what == "key") { // the blade and whatever the key shows, hides, locks or unlocks
-            out << QString::number(find<LineShape>("Line14")->X2());
-            for (const char *name : {"Frame1", "Option1", "Option2", "N_S(1)", "N_S(10)", "TxtEdc", "Txtr", "TxtRv", "TxtRa", "TxtRmax"})
-                out << (find(name)->isHidden() ? "h" : find(name)->isEnabled() ? "v" : "d");
-            return out.join("");
-        }
-        if (what == "arrow") { // the slider arrow's lines and the rheostat's label beside it
-            for (const char *line : {"Line1", "Line6", "Line2", "Line3"})
-                out << QString::number(find<LineShape>(line)->X1()) << QString::number(find<LineShape>(line)->X2());
-            return out.removeAt(3), out.join(' ') + " " + QString::number(find("Lbldv")->x());
-        }
-        if (what == "chosen") { // the selected option buttons, the graph shown, where the ammeter stands
-            for (const char *name : {"Option1", "Option2", "Option3", "Option4", "Option5"})
-                if (find<QRadioButton>(name)->isChecked())
-                    out << name;
-            for (const char *name : {"Picture3", "Picture4", "Picture5"})
-                if (!find(name)->isHidden())
-                    out << name;
-            return out.join(' ') + " " + QString::number(find("Picture2")->y());
-        }
-        if (what == "errors")
-            return boxes->errors.join(", ");
-        if (what == "said")
-            return said();
-        if (what == "red")
-            return QString::number(redPixels(probe().plots().Picture3->image()) > 0);
-        if (what == "focus")
-            return QApplication::focusWidget()->objectName();
-        if (what == "ohms")
-            return QString::number(QAccessible::queryAccessibleInterface(bar())->valueInterface()->currentValue().toDouble());
-        QWidget *w = find(what.section(':', 0, 0));
-        if (what.endsWith(":name") || what.endsWith(":description"))
-            return what.endsWith(":name") ? w->accessibleName() : w->accessibleDescription();
-        if (auto *box = qobject_cast<QLineEdit *>(w))
-            return box->text();
-        return qobject_cast<QLabel *>(w) ? qobject_cast<QLabel *>(w)->text() : w->accessibleDescription();
-    }
-
-    // Runs the steps, separated by "|": "set BOX TEXT", "type BOX TEXT" (key by key over
-    // the selected text; nothing: Backspace), "click NAME", "press NAME" (assistive),
-    // "key KEY" to the focus, "tab NAME" (Tab until it has the focus), "value N" (the
-    // rheostat), "record N"; and checks "WHAT=SHOWN" of read(WHAT).
-    void run(const QString &steps)
-    {
-        for (const QString &step : steps.split('|')) {
-            const QString verb = step.section(' ', 0, 0), name = step.section(' ', 1, 1), rest = step.section(' ', 2);
-            if (verb.contains('=')) {
-                QCOMPARE(read(step.section('=', 0, 0)), step.section('=', 1));
-            } else if (verb == "set") {
-                find<QLineEdit>(name)->setText(rest);
-            } else if (verb == "type") {
-                find(name)->setFocus(), find<QLineEdit>(name)->selectAll();
-                rest.isEmpty() ? QTest::keyClick(find(name), Qt::Key_Backspace) : QTest::keyClicks(find(name), rest);
-            } else if (verb == "click") {
-                QTest::mouseClick(find(name), Qt::LeftButton, {}, find(name)->rect().center());
-            } else if (verb == "press") {
-                QAccessible::queryAccessibleInterface(find(name))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            } else if (verb == "key") {
-                const int k = QKeySequence::fromString(name)[0].toCombined();
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key(k & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(k & Qt::KeyboardModifierMask));
-                QCoreApplication::processEvents(); // as between a person's keystrokes
-            } else if (verb == "tab") {
-                for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != name; ++i)
-                    key(Qt::Key_Tab);
-            } else {
-                QVERIFY2(verb == "value" || verb == "record", qPrintable(step));
-                verb == "value" ? bar()->setValue(name.toInt()) : probe().record(name.toInt());
-            }
-            if (QTest::currentTestFailed())
-                return qWarning("at the step: %s", qPrintable(step));
-        }
-    }
+    QString read(const QString &what) const { return Student{*form, *boxes}.read(what); }
+    void run(const QString &steps) const { Student{*form, *boxes}.run(steps); }
+    void key(int k) const { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)); }
 
 private slots:
     void init()
@@ -299,7 +207,7 @@ private slots:
         const circuit::LineFit fit = circuit::fitLine(probe().s().I_m, probe().s().U_m);
         QCOMPARE(std::bit_cast<quint32>(probe().s().KK), std::bit_cast<quint32>(fit.KK));
         QCOMPARE(std::bit_cast<quint32>(probe().s().KB), std::bit_cast<quint32>(fit.KB));
-        QCOMPARE(said(), "коэффициент k прямой U=kI+b: " + K + "; коэффициент b прямой U=kI+b: " + B);
+        QCOMPARE(read("said"), "коэффициент k прямой U=kI+b: " + K + "; коэффициент b прямой U=kI+b: " + B);
     }
 
     void waits_data()

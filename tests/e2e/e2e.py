@@ -283,8 +283,7 @@ def text_of(acc):
 
 
 class Program:
-    """The installed launcher started from the caller's folder; it runs the
-    program in place of itself."""
+    """The installed launcher started from the caller's folder."""
 
     def __init__(self, args, options=(), title=TITLE, env=None):
         env = dict(env or dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8"),
@@ -292,7 +291,7 @@ class Program:
                    XDG_CONFIG_HOME=os.path.dirname(args.pidfile))
         self.executable, self.caller, self.opened, self.title = args.dcsim, args.caller, args.opened, title
         self.process = subprocess.Popen([args.dcsim, *options], cwd=args.caller, env=env)
-        self.pid = self.process.pid
+        self.pid = self.process.pid  # the launcher runs the program in place of itself
         with open(args.pidfile, "w") as f:
             f.write(f"{self.pid}\n")
         self.app = wait_for("dcsim on the accessibility bus", lambda: self._application(), 30)
@@ -329,22 +328,19 @@ class Screen:
     """The X server: the program's window, closing it, and screenshots."""
 
     def __init__(self, pid):
-        self.display = xdisplay.Display()
-        self.root = self.display.screen().root
-        self.pid = pid
-        self.atom = self.display.intern_atom
+        self.display, self.pid = xdisplay.Display(), pid
+        self.root, self.atom = self.display.screen().root, self.display.intern_atom
         # The pointer away from the window: no hover effects, no tooltips.
         self.root.warp_pointer(self.display.screen().width_in_pixels - 1, 0)
         self.display.sync()
 
     def window(self):
-        for w in self.root.query_tree().children:
+        def ours(w):
             pid = w.get_full_property(self.atom("_NET_WM_PID"), X.AnyPropertyType)
             name = w.get_full_property(self.atom("_NET_WM_NAME"), self.atom("UTF8_STRING"))
-            if (pid and pid.value[0] == self.pid and name and name.value.decode().startswith(TITLE) and
-                    w.get_attributes().map_state == X.IsViewable):
-                return w
-        return None
+            return pid and pid.value[0] == self.pid and name and name.value.decode().startswith(TITLE) and \
+                w.get_attributes().map_state == X.IsViewable
+        return next((w for w in self.root.query_tree().children if ours(w)), None)
 
     def ask_to_close(self, window):
         """What the close box of a window manager does: WM_DELETE_WINDOW."""
@@ -564,6 +560,14 @@ class Experiment:
             step()
 
 
+def experiment(args, checks):
+    program = Program(args)
+    try:
+        Experiment(program, checks, args.out).run()
+    finally:
+        program.stop()
+
+
 def teacher_task(args, checks):
     """The program with the example task, variant 7: E and r masked and telling
     nothing; a ten-row fit finds the real values."""
@@ -661,14 +665,13 @@ def orca_run(args, checks):
 # ---------------------------------------------------------------------------
 
 def main():
+    # The installed launcher, the output folder, a file for the program's process id, the folder to start it
+    # from, the file where the stand-in opener notes its arguments, a folder for Orca's own HOME, speech
+    # settings and locale; the seconds before the run gives up.
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--dcsim", help="the installed launcher")
-    parser.add_argument("--out")
-    parser.add_argument("--pidfile")
-    parser.add_argument("--caller", help="the folder to start the program from")
-    parser.add_argument("--opened", help="the file where the stand-in opener notes its arguments")
-    parser.add_argument("--orca", help="a folder for Orca's own HOME, speech settings and locale")
-    parser.add_argument("--limit", type=int, default=120, help="seconds before the run gives up")
+    for name in ("dcsim", "out", "pidfile", "caller", "opened", "orca"):
+        parser.add_argument("--" + name)
+    parser.add_argument("--limit", type=int, default=120)
     args = parser.parse_args()
 
     def out_of_time(signum, frame):
@@ -679,13 +682,7 @@ def main():
     checks = Checks()
     os.makedirs(args.out, exist_ok=True)
 
-    def experiment():
-        program = Program(args)
-        try:
-            Experiment(program, checks, args.out).run()
-        finally:
-            program.stop()
-    for run in (experiment, lambda: teacher_task(args, checks), lambda: orca_run(args, checks)):
+    for run in (lambda: experiment(args, checks), lambda: teacher_task(args, checks), lambda: orca_run(args, checks)):
         try:
             run()
         except Failure as failure:
