@@ -53,8 +53,10 @@ struct Student {
                     out << name;
             return out.join(' ') + " " + QString::number(find("Picture2")->y());
         }
-        if (what == "errors")
-            return boxes.errors.join(", ");
+        if (what == "errors" || what == "asked") // the error messages; how often the exit question was asked
+            return what == "asked" ? QString::number(boxes.exitAsked) : boxes.errors.join(", ");
+        if (what == "checked") // the key as assistive technology sees it
+            return QString::number(QAccessible::queryAccessibleInterface(find("Lblvkl"))->state().checked);
         if (what == "said")
             return QCoreApplication::processEvents(), form.findChild<ui::Announcer *>()->lastMessage();
         if (what == "red")
@@ -72,8 +74,8 @@ struct Student {
     }
 
     // One step: "set BOX TEXT", "type BOX TEXT" (key by key over the selected
-    // text; nothing: Backspace), "paste BOX TEXT", "click NAME [X Y]", "press NAME"
-    // (assistive), "key KEY" to the focus, "tab NAME" (Tab until it has the
+    // text; nothing: Backspace), "paste BOX TEXT", "click NAME [X Y]", "mouse NAME
+    // double|outside|right", "press NAME" (assistive), "key KEY" to the focus, "tab NAME" (Tab until it has the
     // focus), "focus NAME", "value N" (the rheostat), "drag X1 X2" (its thumb, let go),
     // "record N", "resize W H", "close", "idle"; or a check "WHAT=SHOWN" of read(WHAT).
     void step(const QString &step) const
@@ -94,6 +96,11 @@ struct Student {
                 QTest::sendKeyEvent(QTest::Click, w, c.unicode() >= 0x20 && c.unicode() < 0x7f ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown, QString(c), {});
         } else if (verb == "click") {
             QTest::mouseClick(w, Qt::LeftButton, {}, rest.isEmpty() ? w->rect().center() : QPoint(rest.section(' ', 0, 0).toInt(), rest.section(' ', 1).toInt()));
+        } else if (verb == "mouse") { // "double": a click, then its second press as a double-click; "outside": let go away; "right"
+            QTest::mousePress(w, rest == "right" ? Qt::RightButton : Qt::LeftButton);
+            QTest::mouseRelease(w, rest == "right" ? Qt::RightButton : Qt::LeftButton, {}, rest == "outside" ? QPoint(-5, -5) : w->rect().center());
+            if (rest == "double")
+                QTest::mouseDClick(w, Qt::LeftButton), QTest::mouseRelease(w, Qt::LeftButton);
         } else if (verb == "press") {
             QAccessible::queryAccessibleInterface(w)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         } else if (verb == "key" || verb == "tab") {

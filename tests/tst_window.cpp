@@ -58,8 +58,11 @@ private slots:
         QTest::newRow("slider by keys") << "focus=HScroll1|key Left|Lbldv=99|key PgUp|Lbldv=100|key PgDown|key PgDown|Lbldv=80|key Home|Lbldv=0";
         // The key, and what a screen reader hears of it.
         for (const char *way : {"click Lblvkl", "press Lblvkl", "key F2"})
-            QTest::newRow(way) << QString(way) + "|" + closed + "|Lblvkl:name=Ключ: замкнут|" + keyClosedSaid + "|" + way + "|" + open +
-                                      "|Lblvkl:name=Ключ: разомкнут|said=Ключ разомкнут. Сила тока, А: 0.000; Напряжение, В: 12.63";
+            QTest::newRow(way) << QString(way) + "|" + closed + "|checked=1|Lblvkl:name=Ключ: замкнут|" + keyClosedSaid + "|" + way + "|" + open +
+                                      "|checked=0|Lblvkl:name=Ключ: разомкнут|said=Ключ разомкнут. Сила тока, А: 0.000; Напряжение, В: 12.63";
+        for (const char *way : {"mouse Lblvkl double", "mouse Lblvkl outside", "mouse Lblvkl right"}) // a double-click is one click
+            QTest::newRow(way) << QStringLiteral("%1|checked=%2|key=%3|%1|checked=0").arg(way).arg(way[13] == 'd').arg(way[13] == 'd' ? closed.mid(4) : open.mid(4));
+        QTest::newRow("exit answered No twice") << "click Lblvkl|record 3|close|close|asked=2|lblI(3)=0.105|state=16 20 75 5 100 1 1 1 1 100|red=1";
         QTest::newRow("the focus leaves what the key locks") << "tab TxtRv|key F2|focus=HScroll1|tab N_S(3)|key F2|focus=HScroll1";
         // Schemes: each clears the table and goes back to U(I); a click on the selected one changes nothing.
         const QString measured = "click Lblvkl|value 30|record 5|click Lblvkl|";
@@ -136,30 +139,6 @@ private slots:
                 if (shown.pixelColor(x, y) != shown.pixelColor(inner.bottomLeft()) && ++ink)
                     QVERIFY2(x != inner.right() && (x != inner.left() || edge == 0), qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
         QVERIFY(ink > 10);
-    }
-
-    void mouseOnTheKey_data()
-    {
-        columns<QString, QString>("way", "key");
-        QTest::newRow("click") << "click" << "280";
-        QTest::newRow("double click is one click") << "double" << "280";
-        QTest::newRow("released outside") << "outside" << "288";
-        QTest::newRow("right button") << "right" << "288";
-    }
-    void mouseOnTheKey()
-    {
-        QFETCH(QString, way);
-        QWidget *blade = find("Lblvkl");
-        QCOMPARE(QAccessible::queryAccessibleInterface(blade)->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()), Texts{"F2"});
-        QCOMPARE(QAccessible::queryAccessibleInterface(blade)->role(), QAccessible::CheckBox);
-        if (way == "outside")
-            QTest::mousePress(blade, Qt::LeftButton), QTest::mouseRelease(blade, Qt::LeftButton, {}, QPoint(25, 25));
-        else
-            QTest::mouseClick(blade, way == "right" ? Qt::RightButton : Qt::LeftButton);
-        if (way == "double") // the second press comes as a double-click
-            QTest::mouseDClick(blade, Qt::LeftButton), QTest::mouseRelease(blade, Qt::LeftButton);
-        QTEST(read("key").left(3), "key");
-        QCOMPARE(QAccessible::queryAccessibleInterface(blade)->state().checked, probe().s().rabota == 1);
     }
 
     void fit_data()
@@ -272,28 +251,19 @@ private slots:
 
     void leaving_data()
     {
-        QTest::addColumn<QString>("scenario"); // "no" here; else the real exit question in a child answered Yes
-        for (const char *scenario : {"no", "idle", "wait", "authors"})
+        QTest::addColumn<QString>("scenario"); // the real exit question in a child, answered Yes
+        for (const char *scenario : {"idle", "wait", "authors"})
             QTest::newRow(scenario) << scenario;
     }
     void leaving()
     {
         QFETCH(QString, scenario);
-        if (scenario != "no") {
-            QProcess child;
-            child.start(QCoreApplication::applicationDirPath() + "/exit_child", {scenario});
-            QVERIFY(child.waitForFinished(60000));
-            QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(child.exitCode(), 0);
-            QCOMPARE(child.readAllStandardOutput(), QByteArray("asked\n")); // and the fit did not run on
-            return;
-        }
-        run("click Lblvkl|record 3");
-        const QImage graph = probe().plots().Picture3->image();
-        QVERIFY(!form->close() && !form->close() && form->isVisible());
-        QCOMPARE(boxes->exitAsked, 2); // asked each time, and No keeps everything
-        run("lblI(3)=0.105|state=16 20 75 5 100 1 1 1 1 100");
-        QCOMPARE(probe().plots().Picture3->image(), graph);
+        QProcess child;
+        child.start(QCoreApplication::applicationDirPath() + "/exit_child", {scenario});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(child.readAllStandardOutput(), QByteArray("asked\n")); // and the fit did not run on
     }
 
     void looks()
