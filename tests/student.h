@@ -74,10 +74,11 @@ struct Student {
     }
 
     // One step: "set BOX TEXT", "type BOX TEXT" (key by key over the selected
-    // text; nothing: Backspace), "paste BOX TEXT", "click NAME [X Y]", "mouse NAME
-    // double|outside|right", "press NAME" (assistive), "key KEY" to the focus, "tab NAME" (Tab until it has the
-    // focus), "focus NAME", "value N" (the rheostat), "drag X1 X2" (its thumb, let go),
-    // "record N", "resize W H", "close", "idle"; or a check "WHAT=SHOWN" of read(WHAT).
+    // text; nothing: Backspace), "paste BOX TEXT", "click NAME [X Y]", "mouse
+    // NAME double|outside|right", "press NAME" (assistive), "key KEY" to the
+    // focus, "tab NAME" (Tab until it has the focus), "focus NAME", "value N"
+    // (the rheostat), "drag X1 X2" (its thumb, let go), "record N", "resize W H",
+    // "close", "idle"; or a check "WHAT=SHOWN" of read(WHAT).
     void step(const QString &step) const
     {
         const QString verb = step.section(' ', 0, 0), name = step.section(' ', 1, 1), rest = step.section(' ', 2);

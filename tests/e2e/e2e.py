@@ -96,37 +96,37 @@ def pump():
         context.iteration(False)
 
 
-def settle(probe, want, timeout=10.0):
-    """Polls probe() until it returns want or the time is up; returns the
-    last value seen, so that a check can report it."""
+class Unanswered(str):
+    """What a probe that raised gave: its error, for a check to report."""
+
+
+def poll(probe, done, timeout):
+    """Polls probe() until done(its value) or the time is up; returns the last value."""
     deadline = time.monotonic() + timeout
     while True:
         pump()
         try:
             seen = probe()
+        except Failure:
+            raise
         except Exception as error:  # an object that went away, a slow answer
-            seen = f"<{error}>"
-        if seen == want or time.monotonic() > deadline:
+            seen = Unanswered(f"<{error}>")
+        if done(seen) or time.monotonic() > deadline:
             return seen
         time.sleep(0.02)
 
 
+def settle(probe, want, timeout=10.0):
+    """The last value probe() gave, once it is want or the time is up, so that a check can report it."""
+    return poll(probe, lambda seen: seen == want, timeout)
+
+
 def wait_for(what, probe, timeout=10.0):
-    """Polls probe() until it returns something true; fails the run otherwise."""
-    deadline = time.monotonic() + timeout
-    while True:
-        pump()
-        try:
-            found = probe()
-        except Failure:
-            raise
-        except Exception:
-            found = None
-        if found:
-            return found
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}")
-        time.sleep(0.02)
+    """What probe() gives once it is something true; fails the run otherwise."""
+    found = poll(probe, lambda seen: seen and not isinstance(seen, Unanswered), timeout)
+    if not found or isinstance(found, Unanswered):
+        raise Failure(f"timed out after {timeout:.0f} s waiting for {what}")
+    return found
 
 
 # ---------------------------------------------------------------------------
