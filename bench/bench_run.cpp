@@ -15,6 +15,7 @@
 #include "graphs/graphs.h"
 #include "graphs/plots.h"
 #include "graphs/table.h"
+#include "tests/testsupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -249,13 +250,13 @@ void click(QWidget *w)
 // Closes the key, records ten rows at ten slider positions, opens the key.
 void recordTenRows(Form1 &form)
 {
-    if (form.s.rabota == 0)
-        click(form.Lblvkl);
+    if (Form1Probe{form}.s().rabota == 0)
+        click(form.findChild<QWidget *>("Lblvkl"));
     for (int n = 1; n <= 10; ++n) {
-        form.HScroll1->setValue(n * 10);
-        click(form.graphs->table->N_S[static_cast<std::size_t>(n)]);
+        form.findChild<QScrollBar *>("HScroll1")->setValue(n * 10);
+        click(Form1Probe{form}.table().N_S[static_cast<std::size_t>(n)]);
     }
-    click(form.Lblvkl);
+    click(form.findChild<QWidget *>("Lblvkl"));
     settle();
 }
 
@@ -268,37 +269,41 @@ void resizeClient(Form1 &form, int w, int h)
 
 void benchActions(Form1 &form, int n)
 {
-    QScrollBar *bar = form.HScroll1;
+    QScrollBar *bar = form.findChild<QScrollBar *>("HScroll1");
     // A click on an arrow of the rheostat: twenty steps down, twenty up.
     measure("Slider step (arrow click)", n, [&](int i) {
         const bool down = (i / 20) % 2 == 0;
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(down ? 8 : bar->width() - 8, bar->height() / 2));
     });
-    measure("Key click (close / open)", n, [&](int) { click(form.Lblvkl); });
+    measure("Key click (close / open)", n, [&](int) { click(form.findChild<QWidget *>("Lblvkl")); });
 
-    if (form.s.rabota == 0)
-        click(form.Lblvkl);
+    if (Form1Probe{form}.s().rabota == 0)
+        click(form.findChild<QWidget *>("Lblvkl"));
     measure("Measurement button", n, [&](int i) {
         bar->setValue(100 - i % 100);
-        click(form.graphs->table->N_S[static_cast<std::size_t>(1 + i % 10)]);
+        click(Form1Probe{form}.table().N_S[static_cast<std::size_t>(1 + i % 10)]);
     });
-    click(form.Lblvkl);
+    click(form.findChild<QWidget *>("Lblvkl"));
     settle();
 
     // Each keystroke is accepted and resets the experiment: 100 -> 1000 -> 100.
-    form.TxtRmax->setFocus();
-    form.TxtRmax->end(false);
+    auto *rmax = form.findChild<QLineEdit *>("TxtRmax");
+    rmax->setFocus();
+    rmax->end(false);
     measure("Keystroke in a parameter box, with its reset", n, [&](int i) {
-        QTest::keyClick(form.TxtRmax, i % 2 == 0 ? Qt::Key_0 : Qt::Key_Backspace);
+        QTest::keyClick(rmax, i % 2 == 0 ? Qt::Key_0 : Qt::Key_Backspace);
     });
 
-    QRadioButton *choices[3] = {form.graphs->plots->Option4, form.graphs->plots->Option5, form.graphs->plots->Option3};
+    QRadioButton *choices[3] = {Form1Probe{form}.plots().Option4, Form1Probe{form}.plots().Option5, Form1Probe{form}.plots().Option3};
     measure("Graph switch", n, [&](int i) { click(choices[i % 3]); });
 
     recordTenRows(form);
-    form.fitSeconds = 0;
-    measure("Line fit (without its wait)", n, [&](int) { click(form.graphs->plots->Picture3); });
-    form.fitSeconds = Form1::FitSeconds;
+    // The wait ends at the first turn of its event loop: its timer restarted at 0, as its tick does.
+    auto *timer = form.findChild<QTimer *>("Timer1");
+    measure("Line fit (without its wait)", n, [&](int) {
+        QTimer::singleShot(0, timer, [timer] { timer->start(0); });
+        click(Form1Probe{form}.plots().Picture3);
+    });
 }
 
 void benchResize(Form1 &form, int n)
@@ -324,7 +329,7 @@ void benchResize(Form1 &form, int n)
             bool painted = false;
             samples.push_back(timed([&] { form.resize(size.w - d, size.h - d + form.menuBar()->height()); },
                                     &painted));
-            everyPainted = everyPainted && painted && form.s.I_m[10] != 0;
+            everyPainted = everyPainted && painted && Form1Probe{form}.s().I_m[10] != 0;
         }
         const std::string name = "Resize with ten points, " + std::to_string(size.w) + "x" + std::to_string(size.h);
         addAction(name, samples, everyPainted, size.target > 0 ? size.target : 1e9,
@@ -345,7 +350,6 @@ double cpuSeconds()
 void benchWait(Form1 &form)
 {
     recordTenRows(form);
-    form.fitSeconds = Form1::FitSeconds;
     double cpu0 = 0, cpu1 = 0;
     long long t0 = 0, t1 = 0;
     QTimer::singleShot(500, [&] {
@@ -356,7 +360,7 @@ void benchWait(Form1 &form)
         cpu1 = cpuSeconds();
         t1 = bench::monotonicNs();
     });
-    click(form.graphs->plots->Picture3); // returns when the ten seconds are over
+    click(Form1Probe{form}.plots().Picture3); // returns when the ten seconds are over
     const double share = 100.0 * (cpu1 - cpu0) / (static_cast<double>(t1 - t0) / 1e9);
     rows.push_back({"Processor time during the fit's 10-s wait", fixed(share, 3) + " % of one core", "",
                     "<= 1 %", share <= 1.0});

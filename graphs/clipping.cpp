@@ -27,9 +27,13 @@ bool clipSegment(QPointF &a, QPointF &b, const QRectF &r)
             t1 = std::min(t1, t);
         }
     }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    // Each end is moved from where it stands, and only when it lies outside:
+    // an end inside stays exactly as given, however far away the other one is.
+    const QPointF start = a, end = b;
+    if (t0 > 0.0)
+        a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+    if (t1 < 1.0)
+        b = QPointF(end.x() - (1.0 - t1) * dx, end.y() - (1.0 - t1) * dy);
     return true;
 }
 

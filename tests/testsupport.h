@@ -1,28 +1,40 @@
-// What several window tests share: an answerer for the message boxes and
-// pixel counting on canvas images.
+// What the window tests share: the answerer of the message boxes, the one
+// door into the main window, and pixel counting on canvas images.
 #pragma once
 
 #include "app/form1.h"
+#include "graphs/graphs.h"
+#include "graphs/plots.h"
+#include "graphs/table.h"
 #include "ui/messageboxes.h"
 
 #include <QColor>
 #include <QImage>
 #include <QStringList>
+#include <QTimer>
 
 // Answers the program's message boxes and remembers what they said.
 class Recorder : public MessageBoxes
 {
 public:
-    QStringList errors;
+    QStringList errors, abouts;
     int exitAsked = 0;
     bool exitAnswer = false;
 
     void error(QWidget *, const QString &text) override { errors << text; }
-    bool confirmExit(QWidget *) override
-    {
-        ++exitAsked;
-        return exitAnswer;
-    }
+    bool confirmExit(QWidget *) override { return ++exitAsked, exitAnswer; }
+    void about(QWidget *, const QString &text) override { abouts << text; }
+};
+
+// The tests' one look inside the main window: its state and its table and graphs.
+struct Form1Probe {
+    Form1 &f;
+    circuit::SimState &s() const { return f.s; }
+    graphs::Graphs &g() const { return *f.graphs; }
+    graphs::Table &table() const { return *f.graphs->table; }
+    graphs::Plots &plots() const { return *f.graphs->plots; }
+    // The recorded readings of row n, as the measurement button takes them.
+    void record(int n) const { f.graphs->N_S_Click(n); }
 };
 
 // A main window, with a teacher's `task` if given, whose message boxes
@@ -34,6 +46,12 @@ inline std::unique_ptr<Form1> makeForm(Recorder *&boxes, const task::Task *task 
     return std::make_unique<Form1>(std::move(recorder), task);
 }
 
+// Ends the fit's ten-second wait soon, as its own tick does: the timer restarted short.
+inline void shortenWait(Form1 &form)
+{
+    QTimer::singleShot(0, &form, [&form] { form.findChild<QTimer *>(QStringLiteral("Timer1"))->start(1); });
+}
+
 inline int countColour(const QImage &image, const QColor &c)
 {
     int n = 0;
@@ -43,7 +61,4 @@ inline int countColour(const QImage &image, const QColor &c)
     return n;
 }
 
-inline int redPixels(const QImage &image)
-{
-    return countColour(image, QColor(255, 0, 0));
-}
+inline int redPixels(const QImage &image) { return countColour(image, QColor(255, 0, 0)); }

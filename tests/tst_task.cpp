@@ -1,13 +1,12 @@
-// The teacher's task: task files, the variants drawn from them, and the
-// window they start with hidden boxes.
+// The teacher's task: task files and the window they start, with hidden boxes
+// that give nothing away.
 #include "circuit/leadingnumber.h"
-#include "circuit/variants.h"
 #include "graphs/canvas.h"
-#include "graphs/graphs.h"
-#include "graphs/plots.h"
+#include "report/labreport.h"
 #include "task/taskfile.h"
-#include "testsupport.h"
+#include "tests/testsupport.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,92 +15,82 @@ class TestTask : public QObject
 {
     Q_OBJECT
 private slots:
-    void taskFile_data();
-    void taskFile();
-    void variants();
-    void hiddenBox();
+    void taskFile_data()
+    {
+        QTest::addColumn<QByteArray>("file");   // the file's bytes; empty: there is no file
+        QTest::addColumn<QStringList>("texts"); // the five boxes after start-up; empty: the usual ones
+        QTest::addColumn<QString>("error");     // in the one message box after the file's name
+        QTest::newRow("fixed values") << QByteArray("[task]\ntitle=10 «Б»\nE=12.5\nr=1.7\nRv=150\nRa=0\nRmax=1e3\n")
+                                      << QStringList{"12.5", "1.7", "150", "0", "1e3"} << QString();
+        QFile example(QStringLiteral(DCSIM_DOCS_DIR "/example-task.ini"));
+        QVERIFY(example.open(QIODevice::ReadOnly));
+        QTest::newRow("example") << example.readAll() << QStringList{"6.4", "5", "150", "0.5", "100"} << QString();
+        const char *const bad[][3] = {
+            {"E 0.5", "[task]\nE=0.5", "строка 2:\r\nE=0.5: значение вне допустимых пределов («Маловато будет!»)."},
+            {"E 221", "[task]\n\nE=221", "строка 3:\r\nE=221: значение вне допустимых пределов («Опасно для жизни!»)."},
+            {"r 0", "[task]\nr=0", "строка 2:\r\nr=0: значение вне"},
+            {"Ra 100", "[task]\nRa=100", "строка 2:\r\nRa=100: значение вне допустимых пределов («Многовато будет!»)."},
+            {"Rmax 0.5", "[task]\nRmax=0.5", "строка 2:\r\nRmax=0.5: значение вне допустимых пределов («Маловато"},
+            {"Rmax 100001", "[task]\nRmax=100001", "строка 2:\r\nRmax=100001: значение вне допустимых пределов («Мн"},
+            {"Rv 0", "[task]\nRv=0", "строка 2:\r\nRv=0: значение вне"},
+            {"range, bad end", "[task]\nRv=150\n[random]\nE=0.5..12, 0.1", "строка 4:\r\nE=0.5..12, 0.1: нижний конец"},
+            {"unknown key", "[task]\nE=12\ncolour=red", "строка 3:\r\nнеизвестный ключ «colour» в разделе [task]"},
+            {"not a number", "[task]\nE=12V", "строка 2:\r\nE=12V: это не число."},
+            {"Rmax hidden", "[task]\nhidden=E,Rmax", "строка 2:\r\nhidden=E, Rmax: Rmax скрыть нельзя"},
+            {"missing file", "", "»:\r\nтакого файла нет."},
+            {"not UTF-8", "[task]\nE=12\ntitle=\xc2\xe0\xf0\xe8\xe0\xed\xf2", "строка 3:\r\nтекст не в кодировке UTF-8."},
+        };
+        for (const auto &row : bad)
+            QTest::newRow(row[0]) << QByteArray(row[1]) << QStringList() << QString::fromUtf8(row[2]);
+    }
+    void taskFile()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, error);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("task.ini"));
+        QFile written(path);
+        QVERIFY(file.isEmpty() || (written.open(QIODevice::WriteOnly) && written.write(file) == file.size() && written.flush()));
+        const task::Task task = task::loadTask(path, 1);
+        Recorder *boxes = nullptr;
+        auto form = makeForm(boxes, &task);
+        const circuit::SimState &s = Form1Probe{*form}.s();
+        const double values[5] = {s.Edc, s.r, s.Rv, s.Ra, s.Rmax};
+        QStringList seen; // each box's text, and the value it gave
+        for (const char *box : {"TxtEdc", "Txtr", "TxtRv", "TxtRa", "TxtRmax"}) {
+            seen << form->findChild<QLineEdit *>(box)->text();
+            QCOMPARE(values[seen.size() - 1], circuit::leadingNumber(seen.last().toStdString()));
+        }
+        QCOMPARE(seen, (texts.isEmpty() ? QStringList{"16", "20", "75", "5", "100"} : texts));
+        const QString told = boxes->errors.join(QLatin1Char('|'));
+        QVERIFY2(error.isEmpty() ? told.isEmpty()
+                                 : boxes->errors.size() == 1 && told.startsWith("Файл задания «" + path + "»") &&
+                                       told.contains(error) && told.endsWith("\r\nПрограмма запускается с обычными значениями."),
+                 qPrintable(told));
+    }
+    void hiddenBox()
+    {
+        const task::Task task{"10 «Б»", {QStringLiteral("12.5")}, {true}, {}}; // E 12.5, hidden
+        Recorder *boxes = nullptr;
+        auto form = makeForm(boxes, &task);
+        QCOMPARE(form->windowTitle(), "Моделирование работы электрической цепи постоянного тока — 10 «Б»");
+        form->Lblvkl_Click(), form->Lblvkl_Click(); // closing and opening the key enables the boxes again
+        auto *E = form->findChild<QLineEdit *>("TxtEdc");
+        QVERIFY(E->isEnabled() && E->isReadOnly() && E->echoMode() == QLineEdit::Password);
+        QCOMPARE(Form1Probe{*form}.s().Edc, 12.5);
+        // Neither a screen reader, a tooltip nor the report sees the value.
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(E);
+        const QString told = box->text(QAccessible::Name) + box->text(QAccessible::Description) + box->text(QAccessible::Value) +
+                             box->textInterface()->text(0, 4) + E->toolTip();
+        QVERIFY2(!told.contains("12") && !told.contains("5"), qPrintable(told));
+        QCOMPARE(form->labReport().parameters[0].value + form->labReport().parameters[1].value, "скрыто20");
+        // The U(I) graph's scale is E and E/r: no tick values, no source line through its centre.
+        const graphs::Canvas *graph = Form1Probe{*form}.plots().Picture3;
+        QCOMPARE(graph->texts(), (QStringList{"U, B", "I, A"}));
+        QVERIFY(graph->image().pixelColor(graph->image().rect().center()) != QColor(0, 0, 0));
+    }
 };
-
-void TestTask::taskFile_data()
-{
-    QTest::addColumn<QByteArray>("file");   // the file's bytes; empty: there is no file
-    QTest::addColumn<QStringList>("texts"); // the five boxes after start-up; empty: the usual ones
-    QTest::addColumn<QString>("error");     // in the one message box after the file's name
-    QTest::newRow("fixed values") << QByteArray("[task]\ntitle=10 «Б»\nE=12.5\nr=1.7\nRv=150\nRa=0\nRmax=1e3\n")
-                                  << QStringList{"12.5", "1.7", "150", "0", "1e3"} << QString();
-    QFile example(QStringLiteral(DCSIM_DOCS_DIR "/example-task.ini"));
-    QVERIFY(example.open(QIODevice::ReadOnly));
-    QTest::newRow("example") << example.readAll() << QStringList{"6.4", "5", "150", "0.5", "100"} << QString();
-    const char *const bad[][3] = {
-        {"E 0.5", "[task]\nE=0.5", "строка 2:\r\nE=0.5: значение вне допустимых пределов («Маловато будет!»)."},
-        {"E 221", "[task]\n\nE=221", "строка 3:\r\nE=221: значение вне допустимых пределов («Опасно для жизни!»)."},
-        {"r 0", "[task]\nr=0", "строка 2:\r\nr=0: значение вне"},
-        {"Ra 100", "[task]\nRa=100", "строка 2:\r\nRa=100: значение вне допустимых пределов («Многовато будет!»)."},
-        {"Rmax 0.5", "[task]\nRmax=0.5", "строка 2:\r\nRmax=0.5: значение вне допустимых пределов («Маловато"},
-        {"Rmax 100001", "[task]\nRmax=100001", "строка 2:\r\nRmax=100001: значение вне допустимых пределов («Мн"},
-        {"Rv 0", "[task]\nRv=0", "строка 2:\r\nRv=0: значение вне"},
-        {"range, bad end", "[task]\nRv=150\n[random]\nE=0.5..12, 0.1", "строка 4:\r\nE=0.5..12, 0.1: нижний конец"},
-        {"unknown key", "[task]\nE=12\ncolour=red", "строка 3:\r\nнеизвестный ключ «colour» в разделе [task]"},
-        {"not a number", "[task]\nE=12V", "строка 2:\r\nE=12V: это не число."},
-        {"Rmax hidden", "[task]\nhidden=E,Rmax", "строка 2:\r\nhidden=E, Rmax: Rmax скрыть нельзя"},
-        {"missing file", "", "»:\r\nтакого файла нет."},
-        {"not UTF-8", "[task]\nE=12\ntitle=\xc2\xe0\xf0\xe8\xe0\xed\xf2", "строка 3:\r\nтекст не в кодировке UTF-8."},
-    };
-    for (const auto &row : bad)
-        QTest::newRow(row[0]) << QByteArray(row[1]) << QStringList() << QString::fromUtf8(row[2]);
-}
-
-void TestTask::taskFile()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, texts);
-    QFETCH(QString, error);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("task.ini"));
-    QFile written(path);
-    QVERIFY(file.isEmpty() || (written.open(QIODevice::WriteOnly) && written.write(file) == file.size() && written.flush()));
-
-    const task::Task task = task::loadTask(path, 1);
-    Recorder *boxes = nullptr;
-    auto form = makeForm(boxes, &task);
-    QStringList seen;
-    for (QLineEdit *box : {form->TxtEdc, form->Txtr, form->TxtRv, form->TxtRa, form->TxtRmax})
-        seen << box->text();
-    QCOMPARE(seen, (texts.isEmpty() ? QStringList{"16", "20", "75", "5", "100"} : texts));
-    QCOMPARE(form->s.Edc, circuit::leadingNumber(seen[0].toStdString()));
-    const QString told = boxes->errors.join(QLatin1Char('|'));
-    QVERIFY2(error.isEmpty() ? told.isEmpty()
-                             : boxes->errors.size() == 1 && told.startsWith("Файл задания «" + path + "»") &&
-                                   told.contains(error) && told.endsWith("\r\nПрограмма запускается с обычными значениями."),
-             qPrintable(told));
-}
-
-void TestTask::variants()
-{
-    // SplitMix64's published second output for the seed 1234567.
-    std::uint64_t state = 1234567 + 0x9E3779B97F4A7C15u;
-    QCOMPARE(circuit::splitMix64(state), 3203168211198807973u);
-    // Output 5 * (variant - 1) + index + 1 of the stream, modulo the count of steps.
-    const circuit::StepRange E{45, 120, 1, 1}, Rmax{100, 100000, 50, 0};
-    QCOMPARE(circuit::drawnText(2026, 1, circuit::Parameter::Edc, E), "6.4");
-    QCOMPARE(circuit::drawnText(2026, 7, circuit::Parameter::Edc, E), "9.9");
-    QCOMPARE(circuit::drawnText(0, 30, circuit::Parameter::Rmax, Rmax), "1200");
-}
-
-void TestTask::hiddenBox()
-{
-    const task::Task task{{}, {QStringLiteral("12.5")}, {true}, {}}; // E 12.5, hidden
-    Recorder *boxes = nullptr;
-    auto form = makeForm(boxes, &task);
-    form->Lblvkl_Click(); // closing and opening the key enables the boxes again
-    form->Lblvkl_Click();
-    QVERIFY(form->TxtEdc->isEnabled() && form->TxtEdc->isReadOnly() && form->TxtEdc->echoMode() == QLineEdit::Password);
-
-    // The U(I) graph's scale is E and E/r: no tick values, no source line through its centre.
-    const graphs::Canvas *graph = form->graphs->plots->Picture3;
-    QCOMPARE(graph->texts(), (QStringList{"U, B", "I, A"}));
-    QVERIFY(graph->image().pixelColor(graph->image().rect().center()) != QColor(0, 0, 0));
-}
 
 QTEST_MAIN(TestTask)
 #include "tst_task.moc"
