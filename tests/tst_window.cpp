@@ -8,7 +8,6 @@
 
 #include <QMenuBar>
 #include <QProcess>
-#include <QStyleOptionSlider>
 
 #include <bit>
 
@@ -23,6 +22,7 @@ class TestWindow : public QObject
 
     template <class T = QWidget> T *find(const QString &name) const { return form->findChild<T *>(name); }
     Form1Probe probe() const { return {*form}; }
+    QScrollBar *bar() const { return find<QScrollBar>("HScroll1"); }
     QString read(const QString &what) const { return Student{*form, *boxes}.read(what); }
     void run(const QString &steps) const { Student{*form, *boxes}.run(steps); }
 
@@ -42,13 +42,14 @@ private slots:
     void experiment_data()
     {
         QTest::addColumn<QString>("steps");
-        const QString open = "|key=288vvvhhvvvvv|checked=0|", closed = "|key=280hhhvvddddd|checked=1|";
-        const QString closedSaid = "said=Ключ замкнут. Сила тока, А: 0.105; Напряжение, В: 10.98";
-        QTest::newRow("start") << "state=16 20 75 5 100 1 1 0 0 100|meters=0.000 12.63|Lbldv=100|txtK=|errors=|"
-                                  "chosen=Option1 Option3 Picture3 112|arrow=237 237 237 237 233 237 241 239" + open +
-                                  "focus=HScroll1";
+        const QString open = "key=288vvvhhvvvvv", closed = "key=280hhhvvddddd";
+        const QString keyClosedSaid = "said=Ключ замкнут. Сила тока, А: 0.105; Напряжение, В: 10.98";
+        QTest::newRow("start") << "state=16 20 75 5 100 1 1 0 0 100|meters=0.000 12.63|Lbldv=100|"
+                                  "chosen=Option1 Option3 Picture3 112|arrow=237 237 237 237 233 237 241 239|" +
+                                      open + "|txtK=|focus=HScroll1|errors=";
         // The rheostat: arrow, label, value in ohms, and the meters with the key open and closed.
-        const char *const rheostat[][5] = {{"100", "25", "121", "25", "0.276 8.28"}, {"1", "10", "98", "0.1", "0.605 3.08"},
+        const char *const rheostat[][5] = {{"100", "25", "121", "25", "0.276 8.28"},
+                                           {"1", "10", "98", "0.1", "0.605 3.08"},
                                            {"201", "50", "160", "100.5", "0.104 10.99"}};
         for (const auto &r : rheostat) {
             const int x = QString(r[2]).toInt();
@@ -57,15 +58,20 @@ private slots:
                                   "Lbldv:name=Значение сопротивления: %7|meters=0.000 12.63|click Lblvkl|meters=%8")
                        .arg(r[0], r[1]).arg(x).arg(x - 4).arg(x + 4).arg(x + 2).arg(r[3], r[4]);
         }
-        // The key by mouse, by assistive technology and by F2, and what a screen reader hears of it.
-        QTest::newRow("key") << "click Lblvkl" + closed + "Lblvkl:name=Ключ: замкнут|" + closedSaid + "|press Lblvkl" +
-                                    open + "Lblvkl:name=Ключ: разомкнут|"
-                                    "said=Ключ разомкнут. Сила тока, А: 0.000; Напряжение, В: 12.63|key F2" + closed + "idle";
+        // The key, and what a screen reader hears of it.
+        for (const char *way : {"click Lblvkl", "press Lblvkl", "key F2"})
+            QTest::newRow(way) << QStringLiteral("%1|%2|checked=1|Lblvkl:name=Ключ: замкнут|%3|%1|%4|checked=0|"
+                                                 "Lblvkl:name=Ключ: разомкнут|"
+                                                 "said=Ключ разомкнут. Сила тока, А: 0.000; Напряжение, В: 12.63")
+                                      .arg(way, closed, keyClosedSaid, open);
         QTest::newRow("a double-click is one click")
-            << "mouse Lblvkl double" + closed + closedSaid + "|mouse Lblvkl double" + open + "idle";
-        QTest::newRow("released outside, right button") << "mouse Lblvkl outside|mouse Lblvkl right" + open + "idle";
+            << "mouse Lblvkl double|checked=1|" + closed + "|" + keyClosedSaid + "|mouse Lblvkl double|checked=0";
+        for (const char *way : {"mouse Lblvkl outside", "mouse Lblvkl right"})
+            QTest::newRow(way) << QStringLiteral("%1|checked=0|%2|%1|checked=0").arg(way, open);
         QTest::newRow("exit answered No twice")
             << "click Lblvkl|record 3|close|close|asked=2|lblI(3)=0.105|state=16 20 75 5 100 1 1 1 1 100|red=1";
+        QTest::newRow("the focus leaves what the key locks")
+            << "tab TxtRv|key F2|focus=HScroll1|tab N_S(3)|key F2|focus=HScroll1";
         // Schemes: each clears the table and goes back to U(I); a click on the selected one changes nothing.
         const QString measured = "click Lblvkl|value 30|record 5|click Lblvkl|";
         QTest::newRow("scheme 2") << measured + "click Option2|chosen=Option2 Option3 Picture3 50|red=0|"
@@ -79,33 +85,34 @@ private slots:
                            .arg(scheme, graph, measured, QString(graph).right(1), scheme[6] == '1' ? "112" : "50")
                            .arg(scheme[6]);
         // Parameter boxes, with a row recorded and the slider moved before: every edit clears them.
-        // After a rejection the next keystroke replaces the reset text: never " 20.5" or " 165".
         const char *const boxRows[][4] = {
             {"type TxtEdc 300", "Опасно для жизни!", "TxtEdc= 16", "16 20 75 5 100 1"},
+            // After a rejection the next keystroke replaces the reset text: never " 20.5" or " 165".
             {"type Txtr 0.5", "Маловато будет!, Маловато будет!", "Txtr=5", "16 5 75 5 100 1"},
             {"type TxtEdc -5", "Маловато будет!", "TxtEdc=5", "5 20 75 5 100 1"},
             {"type TxtRa ", "", "TxtRa=", "16 20 75 0 100 1"},
             {"set TxtEdc 12abc", "", "TxtEdc=12abc", "12 20 75 5 100 1"},
             {"set TxtRmax 1,5", "", "TxtRmax=1,5", "16 20 75 5 1 0.01"},
             {"set TxtRv 0", "Маловато будет!", "TxtRv= 200", "16 20 200 5 100 1"},
-            {"set Txtr 1e999", "Многовато будет!", "Txtr= 20", "16 20 75 5 100 1"},
             {"set TxtRmax 250", "", "TxtRmax=250", "16 20 75 5 250 2.5"}};
         for (const auto &r : boxRows)
             QTest::newRow(r[0]) << QStringLiteral("record 4|value 20|%1|errors=%2|%3|state=%4 1 0 0 100|red=0")
                                        .arg(r[0], r[1], r[2], r[3]);
-        // The whole experiment from the keyboard: the focus leaves what the key locks or hides;
-        // Space and Enter press the buttons.
-        QString keyboard = "key Left|tab TxtEdc|key Ctrl+A|key 1|key 2|tab Option1|key Down|key F2|focus=HScroll1|"
+        // The whole experiment from the keyboard; Space and Enter press the buttons.
+        QString keyboard = "key Left|tab TxtEdc|key Ctrl+A|key 1|key 2|tab Option1|key Down|key F2|"
                            "state=12 20 75 5 100 1 2 1 0 100";
-        const Texts currents = {"", "0.182", "0.188", "0.196", "0.206", "0.218", "0.235", "0.258", "0.294", "0.355", "0.480"};
+        const Texts currents = {"",      "0.182", "0.188", "0.196", "0.206", "0.218",
+                                "0.235", "0.258", "0.294", "0.355", "0.480"};
         for (int n = 1; n <= 10; ++n)
             keyboard += QStringLiteral("|tab HScroll1|key PgDown|tab N_S(%1)|key %2|lblI(%1)=%3")
-                            .arg(n).arg(n % 2 ? "Space" : "Return", currents[n]);
+                            .arg(n)
+                            .arg(n % 2 ? "Space" : "Return", currents[n]);
         QTest::newRow("keyboard only")
             << keyboard + "|said=Строка 10: Сила тока, А: 0.480; Напряжение, В: 0.00; Полная мощность, Вт: 5.76; "
-                          "Полезная мощность, Вт: 0.00; КПД, %: 0.00|key F2|focus=HScroll1|tab Option3|key Down|"
-                          "chosen=Option2 Option4 Picture4 50|tab Option2|key Up|chosen=Option1 Option3 Picture3 112|"
-                          "said=Таблица измерений очищена. Сила тока, А: 0.000; Напряжение, В: 9.47";
+                          "Полезная мощность, Вт: 0.00; КПД, %: 0.00|tab Option3|key Down|"
+                          "chosen=Option2 Option4 Picture4 50|key F2|tab Option2|key Up|"
+                          "said=Таблица измерений очищена. Сила тока, А: 0.000; Напряжение, В: 9.47|"
+                          "chosen=Option1 Option3 Picture3 112";
     }
     void experiment()
     {
@@ -115,15 +122,16 @@ private slots:
 
     void numbersKeepEveryDigit_data()
     {
-        // A meter, a cell and the rheostat's label: whether the text fits in the designed font; the steps end with it.
-        columns<QString, QString, bool>("steps", "element", "fits");
+        columns<QString, QString, bool>("steps", "element", "fits"); // the steps end with the element's text
         const QString e220 = "set TxtEdc 220|set Txtr 0.01|set TxtRa 0|click Lblvkl|value 0|record 1|";
-        QTest::newRow("voltmeter") << "click Lblvkl|Picture1=10.98" << "Picture1" << true;
+        const QString e50 = "set TxtEdc 50|set Txtr 1|set TxtRa 0|click Lblvkl|value 0|record 1|";
+        const char *const rows[][3] = {{"click Lblvkl|", "Picture1", "10.98"},
+                                       {"click Lblvkl|record 1|", "lblKPD(1)", "0.27"},
+                                       {"", "Lbldv", "100"}};
+        for (const auto &r : rows)
+            QTest::addRow("%s fits", r[1]) << QString(r[0]) + r[1] + "=" + r[2] << r[1] << true;
         QTest::newRow("ammeter E 220") << e220 + "Picture2=22000.000" << "Picture2" << false;
-        QTest::newRow("efficiency") << "click Lblvkl|record 1|lblKPD(1)=0.27" << "lblKPD(1)" << true;
-        QTest::newRow("full power E 50") << "set TxtEdc 50|set Txtr 1|set TxtRa 0|click Lblvkl|value 0|record 1|"
-                                            "lblP0(1)=2500.00" << "lblP0(1)" << false;
-        QTest::newRow("rheostat 100") << "Lbldv=100" << "Lbldv" << true;
+        QTest::newRow("full power E 50") << e50 + "lblP0(1)=2500.00" << "lblP0(1)" << false;
         QTest::newRow("rheostat 100.5") << "set TxtRmax 201|value 50|Lbldv=100.5" << "Lbldv" << false;
     }
     void numbersKeepEveryDigit()
@@ -145,14 +153,15 @@ private slots:
                 if (shown.pixelColor(x, y) == shown.pixelColor(inner.bottomLeft()))
                     continue;
                 ++ink;
-                QVERIFY2(x != inner.right() && (x != inner.left() || edge == 0), qPrintable(QString("ink at x %1").arg(x)));
+                QVERIFY2(x != inner.right() && (x != inner.left() || edge == 0), qPrintable(QString::number(x)));
             }
         QVERIFY(ink > 10);
     }
 
     void fit_data()
     {
-        columns<int, float, QString, QString, QString>("rows", "k", "press", "K", "B"); // B empty: nothing fitted
+        // B empty: nothing fitted, shown or drawn
+        columns<int, float, QString, QString, QString>("rows", "k", "press", "K", "B");
         for (const char *press : {"click", "Space", "Enter", "screen reader"})
             QTest::addRow("ten rows, %s", press) << 10 << -20.0f << press << "-20.0000" << "16.0000";
         QTest::newRow("three rows counted as ten") << 3 << -20.0f << "click" << "109.2308" << "00.9231";
@@ -163,9 +172,9 @@ private slots:
     {
         QFETCH(int, rows);
         QFETCH(float, k);
-        for (std::size_t n = 1; n <= std::size_t(rows); ++n) { // on the line U = k*I + 16; a level one exact in binary
-            probe().s().I_m[n] = (k == 0 ? 0.25f : 0.05f) * float(n);
-            probe().s().U_m[n] = 16 + k * probe().s().I_m[n];
+        for (std::size_t n = 1; n <= 10; ++n) { // on the line U = k*I + 16; a level one exact in binary
+            probe().s().I_m[n] = n <= std::size_t(rows) ? (k == 0 ? 0.25f : 0.05f) * n : 0;
+            probe().s().U_m[n] = n <= std::size_t(rows) ? 16 + k * probe().s().I_m[n] : 0;
         }
         Canvas *graph = probe().plots().Picture3;
         const int before = redPixels(graph->image());
@@ -173,13 +182,13 @@ private slots:
         QString K, B;
         QTimer reader;
         connect(&reader, &QTimer::timeout, [&] {
-            if (find("txtK")->isVisible() && find("txtB")->isVisible()) {
-                reader.stop();
-                K = read("txtK");
-                B = read("txtB");
-                find("txtK")->setFocus();
-                find<QTimer>("Timer1")->start(1);
-            }
+            if (find("txtK")->isHidden() || find("txtB")->isHidden())
+                return;
+            reader.stop();
+            K = read("txtK");
+            B = read("txtB");
+            find("txtK")->setFocus();
+            find<QTimer>("Timer1")->start(1);
         });
         reader.start(0);
         graph->setFocus();
@@ -192,7 +201,8 @@ private slots:
         QTEST(K, "K");
         QTEST(B, "B");
         QCOMPARE(read("txtB") + "|" + read("txtB:description"), B + "|" + B); // kept in the hidden box
-        QCOMPARE(redPixels(graph->image()) > before + 100, K.startsWith("-")); // the red line stays; none level
+        // The red line stays; none when level or off the graph.
+        QCOMPARE(redPixels(graph->image()) > before + 100, K.startsWith("-"));
         if (!rows)
             return;
         QCOMPARE(QApplication::focusWidget(), graph);
@@ -219,14 +229,16 @@ private slots:
             order << "tick" << QString::number(timer->interval());
             timer->start(1);
         };
-        const auto nested = [&] {
-            QTimer::singleShot(0, tick);
-            form->Wait(1000);
-            order << "inner";
-        };
         const auto quit = [] { QCoreApplication::exit(0); };
-        const QMap<QString, std::function<void()>> first = {{"events", tick}, {"nested", nested}, {"quit", quit}};
-        QTimer::singleShot(0, qApp, first[scenario]);
+        if (scenario == "nested") {
+            QTimer::singleShot(0, [&] {
+                QTimer::singleShot(0, tick);
+                form->Wait(1000);
+                order << "inner";
+            });
+        } else {
+            QTimer::singleShot(0, qApp, scenario == "events" ? std::function<void()>(tick) : quit);
+        }
         form->Wait(30);
         order << "outer";
         if (scenario == "quit") {
@@ -250,11 +262,11 @@ private slots:
         QFETCH(QSize, graph);
         form->Lblvkl_Click();
         for (int n = 1; n <= 10; ++n) {
-            find<QScrollBar>("HScroll1")->setValue(100 - 10 * n);
+            bar()->setValue(100 - 10 * n);
             probe().record(n);
         }
         shortenWait(*form);
-        form->Picture3_Click(); // the fitted line goes with the resize
+        probe().f.Picture3_Click(); // the fitted line goes with the resize
         const int dots = redPixels(probe().plots().Picture3->image());
         form->resize(size + form->size() - find("surface")->size());
         QTRY_COMPARE(find("surface")->size(), size);
@@ -263,7 +275,7 @@ private slots:
             QCOMPARE(c->geometry(), QRect(QPoint(290, 200), graph));
             QCOMPARE(c->image().size(), graph * c->image().devicePixelRatio());
             const int reds = redPixels(c->image()); // ten points replotted from the table on every graph
-            QVERIFY2(reds > 100 && (reds < 20 * 25 || size.width() < 300), qPrintable(QString::number(reds) + name));
+            QVERIFY2(reds > 100 && (reds < 20 * 25 || size.width() < 300), qPrintable(name + QString::number(reds)));
         }
         QCOMPARE(redPixels(probe().plots().Picture3->image()) == dots, size.width() < 300);
     }
@@ -271,8 +283,8 @@ private slots:
     void leaving_data()
     {
         QTest::addColumn<QString>("scenario"); // the real exit question in a child, answered Yes
-        QTest::newRow("during the fit's wait") << "wait";
-        QTest::newRow("with the Authors window open") << "authors";
+        for (const char *scenario : {"idle", "wait", "authors"})
+            QTest::newRow(scenario) << scenario;
     }
     void leaving()
     {
@@ -296,38 +308,26 @@ private slots:
             QVERIFY(countColour(image, Qt::black) > image.width() * image.height() / 2);
             QVERIFY(countColour(image, QColor(0, 255, 0)) > 20);
         }
-        // A dragged thumb counts once it is let go.
-        QScrollBar *bar = find<QScrollBar>("HScroll1");
-        const int thumb = int(find<LineShape>("Line1")->X1()) - bar->x();
-        QTest::mousePress(bar, Qt::LeftButton, {}, {thumb, 12});
-        QTest::mouseMove(bar, {thumb - 77, 12});
-        QCOMPARE(read("Lbldv"), "100");
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, {thumb - 77, 12});
-        QCOMPARE(read("Lbldv"), "50");
-        // The thumb, 12 pixels wide, stands under the arrow; each arrow button is 17 wide.
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.maximum = 100;
-        option.sliderPosition = option.sliderValue = 50;
-        const auto part = [&](QStyle::SubControl sc) {
-            return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, sc, bar);
-        };
-        const QRect slider = part(QStyle::SC_ScrollBarSlider);
-        QCOMPARE(QList<int>({slider.width(), bar->x() + slider.center().x() + 1, part(QStyle::SC_ScrollBarSubLine).width()}),
-                 QList<int>({12, int(find<LineShape>("Line1")->X1()), 17}));
         // A desktop with a large font: the controls without a font of their own keep the small face
         // the window is laid out for.
         const QFont desktop = QApplication::font();
         QApplication::setFont(QFont(desktop.family(), 14));
         Form1 large;
         QApplication::setFont(desktop);
-        for (const char *name : {"Picture3", "N_S(1)", "Lbldv"}) {
+        for (const char *name : {"Picture3", "Picture5", "N_S(1)", "Lbldv"}) {
             const QFont font = large.findChild<QWidget *>(name)->font();
             QCOMPARE(QFontInfo(font).family() + QString::number(QFontInfo(font).pointSize()), "Liberation Sans8");
             QVERIFY(QFontMetricsF(font).horizontalAdvance('0') < 7); // digits about 6 px wide
         }
         QCOMPARE(QFontInfo(large.findChild<QWidget *>("Option1")->font()).pointSizeF(), 9.75);
         QCOMPARE(QFontInfo(large.menuBar()->font()).pointSize(), 14);
+        // A dragged thumb counts once it is let go.
+        const int thumb = int(find<LineShape>("Line1")->X1()) - bar()->x();
+        QTest::mousePress(bar(), Qt::LeftButton, {}, {thumb, 12});
+        QTest::mouseMove(bar(), {thumb - 77, 12});
+        QCOMPARE(read("Lbldv"), "100");
+        QTest::mouseRelease(bar(), Qt::LeftButton, {}, {thumb - 77, 12});
+        QCOMPARE(read("Lbldv"), "50");
         // Ctrl+C copies the table; a box with a selection copies its own text.
         run("click Lblvkl|record 2|record 5|key Ctrl+C");
         QCOMPARE(QApplication::clipboard()->text(), probe().table().tableText());
@@ -336,14 +336,14 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), "75");
     }
 
-    void focusOutline_data()
+    void focus_data()
     {
         columns<QString, bool>("element", "pictureKept"); // everything inside the dotted outline
         QTest::newRow("U(I) graph") << "Picture3" << true;
         QTest::newRow("voltmeter") << "Picture1" << true;
         QTest::newRow("rheostat") << "HScroll1" << false;
     }
-    void focusOutline()
+    void focus()
     {
         QFETCH(QString, element);
         auto *w = find(element);
