@@ -14,7 +14,6 @@
 #include "graphs/table.h"
 #include "ui/fittext.h"
 #include "ui/fonts.h"
-#include "ui/fonts.h"
 #include "ui/messageboxes.h"
 #include "ui/naming.h"
 #include "ui/numbertexts.h"

@@ -296,7 +296,7 @@ void Form1::buildFitAndMenus()
     Timer1->setInterval(0);
     Timer1->setTimerType(Qt::PreciseTimer); // ten seconds mean ten seconds
 
-    auto addItem = [this](QMenu *menu, const char *name, const QString &caption) {
+    auto addItem = [](QMenu *menu, const char *name, const QString &caption) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         return action;

@@ -1,5 +1,7 @@
 #include "app/keylabel.h"
 
+#include "ui/accessible.h"
+
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -77,20 +79,9 @@ public:
     }
 };
 
-QAccessibleInterface *keyFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("KeyLabel") && object && object->isWidgetType())
-        return new KeyAccessible(static_cast<KeyLabel *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void KeyLabel::installAccessibility()
 {
-    static bool installed = false;
-    if (!installed) {
-        QAccessible::installFactory(keyFactory);
-        installed = true;
-    }
+    ui::installAccessible<KeyLabel, KeyAccessible>();
 }

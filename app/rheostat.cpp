@@ -3,6 +3,7 @@
 #include "app/rheostatstyle.h"
 #include "circuit/numberformat.h"
 #include "circuit/readings.h"
+#include "ui/accessible.h"
 
 #include <QAccessibleWidget>
 
@@ -75,17 +76,9 @@ private:
     }
 };
 
-QAccessibleInterface *rheostatFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("Rheostat") && object && object->isWidgetType())
-        return new RheostatAccessible(static_cast<Rheostat *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void Rheostat::installAccessibility()
 {
-    static const bool installed = (QAccessible::installFactory(rheostatFactory), true);
-    Q_UNUSED(installed);
+    ui::installAccessible<Rheostat, RheostatAccessible>();
 }

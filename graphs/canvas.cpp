@@ -46,6 +46,7 @@ void Canvas::erase()
     m_texts.clear();
     m_list.clear();
     m_erased = true;
+    m_paintedSinceErase = false;
     m_size = size();
     update();
 }
@@ -245,15 +246,18 @@ void Canvas::paintEvent(QPaintEvent *event)
     QPainter p(this);
     if (width() <= 0 || height() <= 0)
         return;
-    if (m_list.dropped()) {
-        // The image stands for what the list let go.
-        flush(); // the window may also have moved to a screen of another ratio
-        p.drawImage(QPointF(0, 0), m_image, QRectF(QPointF(0, 0), QSizeF(m_shown)));
-    } else {
-        // The list itself, over the background, in the exposed part only.
+    if (!m_paintedSinceErase && !m_list.dropped()) {
+        // A drawing made anew (after every resize, for one) is first shown
+        // straight from the list, in the exposed part only: putting it into
+        // the image first would cost a pass more.
         p.fillRect(event->rect(), m_back);
         m_list.paintAll(p, 1.0);
+    } else {
+        // Later the image: what is new goes into it, and it is shown.
+        flush(); // the window may also have moved to a screen of another ratio
+        p.drawImage(QPointF(0, 0), m_image, QRectF(QPointF(0, 0), QSizeF(m_shown)));
     }
+    m_paintedSinceErase = true;
     // Only an outline along the edge: the drawing itself stays as it is.
     if (hasFocus())
         ui::drawFocusMark(p, rect(), m_fore);

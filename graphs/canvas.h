@@ -3,13 +3,14 @@
 // Lines, dots and texts are kept as a list, each cut to the canvas as it was
 // when it was drawn (and to every smaller size since), so the drawing
 // survives hiding, covering and minimising, shows when the canvas is made
-// visible, and no handler redraws it on a repaint. A repaint paints the
-// list over the background in the exposed part only. A user scale maps the
+// visible, and no handler redraws it on a repaint. A user scale maps the
 // program's own units (amperes, volts, ...) to pixels.
 //
-// The same drawing as an image, at the screen's device-pixel ratio, is made
-// when it is read (a picture to save) and stands for the list when the list
-// grows past any real use; the image keeps room to grow, so that a canvas
+// A drawing made anew is first shown straight from the list, in the exposed
+// part only; later repaints show an image of it at the screen's device-pixel
+// ratio, into which only what was drawn since goes. The image also serves
+// when the drawing is read (a picture to save) and stands for the list when
+// the list grows past any real use; it keeps room to grow, so that a canvas
 // growing by a few pixels at a time does not get a new one each time. The
 // list stays until the next erase, so that the drawing can be drawn again
 // elsewhere at any resolution (the lab report).
@@ -119,6 +120,7 @@ private:
     mutable QRectF m_keep;        // the part of the image that survives resizing
     mutable QSize m_size;         // the canvas's size as last noted
     mutable DrawingList m_list;   // everything since the last erase
+    bool m_paintedSinceErase = false;
     QStringList m_texts;
     QColor m_back = Qt::white;
     QColor m_fore = Qt::black;

@@ -1,6 +1,7 @@
 #include "graphs/canvasaccessible.h"
 
 #include "graphs/canvas.h"
+#include "ui/accessible.h"
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
@@ -44,22 +45,11 @@ private:
     Canvas *canvas() const { return static_cast<Canvas *>(widget()); }
 };
 
-QAccessibleInterface *canvasFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("graphs::Canvas") && object && object->isWidgetType())
-        return new CanvasAccessible(static_cast<Canvas *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void installCanvasAccessibility()
 {
-    static bool installed = false;
-    if (!installed) {
-        QAccessible::installFactory(canvasFactory);
-        installed = true;
-    }
+    ui::installAccessible<Canvas, CanvasAccessible>();
 }
 
 } // namespace graphs

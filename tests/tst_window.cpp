@@ -386,7 +386,7 @@ private slots:
         }
         QTEST(pieces, "pieces");
         box->attributes(std::min<int>(offset, text.size()), &start, &end);
-        QCOMPARE(QPair(start, end), QPair(0, int(text.size()))); // one run over the whole text
+        QCOMPARE(std::pair(start, end), std::pair(0, int(text.size()))); // one run over the whole text
     }
 };
 

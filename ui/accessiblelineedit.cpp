@@ -1,5 +1,6 @@
 #include "ui/accessiblelineedit.h"
 
+#include "ui/accessible.h"
 #include "ui/textpieces.h"
 
 #include <QAccessibleWidget>
@@ -160,22 +161,11 @@ private:
     }
 };
 
-QAccessibleInterface *lineEditFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QLineEdit") && object && object->isWidgetType())
-        return new LineEditAccessible(static_cast<QLineEdit *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void installLineEditAccessibility()
 {
-    static bool installed = false;
-    if (!installed) {
-        QAccessible::installFactory(lineEditFactory);
-        installed = true;
-    }
+    installAccessible<QLineEdit, LineEditAccessible>();
 }
 
 } // namespace ui

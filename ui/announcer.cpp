@@ -1,6 +1,7 @@
 #include "ui/announcer.h"
 
-#include <QAccessible>
+#include "ui/accessible.h"
+
 #include <QAccessibleWidget>
 #include <QTimer>
 
@@ -8,19 +9,16 @@ namespace ui {
 
 namespace {
 
-QAccessibleInterface *announcerFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("ui::Announcer") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-    return nullptr;
-}
+// What a screen reader speaks as it appears.
+struct NotificationAccessible : QAccessibleWidget {
+    explicit NotificationAccessible(Announcer *a) : QAccessibleWidget(a, QAccessible::Notification) {}
+};
 
 } // namespace
 
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
-    static const bool installed = (QAccessible::installFactory(announcerFactory), true);
-    Q_UNUSED(installed);
+    installAccessible<Announcer, NotificationAccessible>();
     setObjectName(QStringLiteral("announcer"));
     setAccessibleName(QStringLiteral("Сообщение"));
     setFocusPolicy(Qt::NoFocus);
