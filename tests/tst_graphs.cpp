@@ -6,6 +6,7 @@
 #include "graphs/plots.h"
 #include "graphs/table.h"
 #include "tests/columns.h"
+#include "tests/pixels.h"
 #include "ui/announcer.h"
 
 #include <QLabel>
@@ -18,15 +19,6 @@ using graphs::Canvas;
 namespace {
 
 const QColor Black(0, 0, 0), Green(128, 255, 128), Red(255, 0, 0);
-
-int count(const QImage &image, const QColor &c, int fromX = 0, int toX = -1)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = fromX; x < (toX < 0 ? image.width() : toX); ++x)
-            n += image.pixelColor(x, y) == c;
-    return n;
-}
 
 // Whether a colour appears within `radius` pixels of (x, y), given as fractions of the image.
 bool near(const QImage &image, double fx, double fy, const QColor &c, int radius = 1)
@@ -136,9 +128,9 @@ private slots:
         // A recorded point is a red dot 5 pixels across, on every graph.
         record(1, 0.4, 8.0, 50.0f, 2);
         QVERIFY(near(graph[0]->image(), 0.5, 0.5, Red));
-        const int reds = count(graph[0]->image(), Red);
+        const int reds = countColour(graph[0]->image(), Red);
         QVERIFY(reds >= qRound(13 * dpr * dpr) && reds <= qRound(25 * dpr * dpr));
-        QVERIFY(count(graph[1]->image(), Red) >= 2 * 13 && count(graph[2]->image(), Red) >= 13);
+        QVERIFY(countColour(graph[1]->image(), Red) >= 2 * 13 && countColour(graph[2]->image(), Red) >= 13);
     }
     void tableRows_data()
     {
@@ -178,7 +170,7 @@ private slots:
         QVERIFY(!near(graph[0]->image(), 0.5, 0.5, Red, 2) && near(graph[0]->image(), 0, 1, Red, 2));
         for (Canvas *c : graph) { // rows 1 and 7 at a tenth and a quarter of the current axis
             const QImage image = c->image();
-            QVERIFY2(count(image, Red, image.width() / 10, image.width() * 3 / 10) >= 26, qPrintable(c->objectName()));
+            QVERIFY2(countColour(image, Red, image.width() / 10, image.width() * 3 / 10) >= 26, qPrintable(c->objectName()));
             QCOMPARE(QString::number(c->drawWidth()) + c->accessibleDescription(), "5Точек измерений: 2");
         }
         // Cleared: every cell blank, every value 0, no dot anywhere.
@@ -188,7 +180,7 @@ private slots:
             QCOMPARE(QList<float>({s.I_m[n], s.U_m[n], s.Po_m[n], s.Pv_m[n], s.h_m[n]}), QList<float>(5, 0.0f));
         }
         for (Canvas *c : graph)
-            QCOMPARE(QString::number(count(c->image(), Red)) + c->accessibleDescription(), "0Точек измерений: 0");
+            QCOMPARE(QString::number(countColour(c->image(), Red)) + c->accessibleDescription(), "0Точек измерений: 0");
     }
     void fitLineAndChoice()
     {
@@ -196,11 +188,11 @@ private slots:
         g->plots->drawFitLine(-20, 16);
         const QImage u = graph[0]->image();
         QCOMPARE(graph[0]->drawWidth(), 2);
-        QVERIFY(count(u, Red) > 400 && near(u, 0, 0, Red, 2) && near(u, 0.5, 0.5, Red, 2));
+        QVERIFY(countColour(u, Red) > 400 && near(u, 0, 0, Red, 2) && near(u, 0.5, 0.5, Red, 2));
         QVERIFY(near(u, 0.98, 0.98, Red, 3));
         g->ochistka();
         g->plots->drawFitLine(0, 7.5);
-        QCOMPARE(count(graph[0]->image(), Red), 0);
+        QCOMPARE(countColour(graph[0]->image(), Red), 0);
         // One graph shown at a time; drawn while hidden, it shows.
         record(5, 0.4, 8.0, 50.0f, 1);
         for (QRadioButton *button : {g->plots->Option5, g->plots->Option4, g->plots->Option3, g->plots->Option5}) {
@@ -210,7 +202,7 @@ private slots:
         }
         surface->show();
         QVERIFY(QTest::qWaitForWindowExposed(surface));
-        QVERIFY(count(graph[2]->grab().toImage(), Red) > 0);
+        QVERIFY(countColour(graph[2]->grab().toImage(), Red) > 0);
     }
 };
 
