@@ -16,12 +16,6 @@
 
 using namespace circuit;
 
-namespace {
-
-QString fmt(double v, const char *pattern) { return QString::fromStdString(formatPattern(v, pattern, ".")); }
-
-} // namespace
-
 class TestCore : public QObject
 {
     Q_OBJECT
@@ -131,7 +125,8 @@ private slots:
                                            int(circuit[5]));
         QVERIFY(std::isfinite(got.I) && std::isfinite(got.U));
         if (!readings.isEmpty())
-            QCOMPARE(fmt(got.I, "#0.000") + " " + fmt(got.U, "#0.00"), readings);
+            QCOMPARE(QString::fromStdString(formatPattern(got.I, "#0.000", ".") + " " + formatPattern(got.U, "#0.00", ".")),
+                     readings);
     }
     void rheostat_data()
     {

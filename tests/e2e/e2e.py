@@ -203,15 +203,8 @@ class Program:
         event.window.send_event(event, event_mask=0)
         self.display.flush()
 
-    def stop(self):
-        end(self.process)
-
     def row(self, n):
         return tuple(self.cells[(c, n)].description for c in range(5))
-
-    def close_key(self):
-        act(self.key, "Press")
-        wait(lambda: has(self.key, pyatspi.STATE_CHECKED), 10, "the key closed")
 
     def record(self, n, ohms):
         self.rheostat.queryValue().currentValue = ohms
@@ -262,7 +255,8 @@ class Program:
         """Ten rows recorded over AT-SPI: on the screen their red dots on U(I) and the key's
         blade upright; the fit finds the task's real E and r."""
         E, r, Ra, Rv = (self.values[k] for k in ("E", "r", "Ra", "Rv"))
-        self.close_key()
+        act(self.key, "Press")
+        wait(lambda: has(self.key, pyatspi.STATE_CHECKED), 10, "the key closed")
         for n in range(1, 11):
             self.record(n, 110 - 10 * n)
         width, height = CLIENT_W - 10 - GRAPH_LEFT, CLIENT_H - 10 - GRAPH_TOP
@@ -350,7 +344,7 @@ def experiment(args):
             print(f"--- {step.__name__}", flush=True)
             step()
     finally:
-        x.stop()
+        end(x.process)
 
 
 # ---------------------------------------------------------------------------
@@ -532,7 +526,7 @@ def orca_run(args):
             check(all(text in heard for text in expected), f"Orca: {what}: says {expected}")
     finally:
         if program is not None:
-            program.stop()
+            end(program.process)
         orca.stop()
 
 
