@@ -120,10 +120,7 @@ def children(acc):
 
 
 def descendants(acc):
-    found = [acc]
-    for child in children(acc):
-        found += descendants(child)
-    return found
+    return [acc] + [node for child in children(acc) for node in descendants(child)]
 
 
 def act(acc, name):
