@@ -220,6 +220,23 @@ class Program:
         x, y, _, _ = self.voltmeter.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         return x - VOLTMETER_AT[0], y - VOLTMETER_AT[1]
 
+    def names_and_launcher(self):
+        """Every control has a Russian name (but numbers and a formula). Started from another
+        folder, the program runs in its documents' folder and knows the caller's; "Справка 1"
+        hands the installed spravka1.pdf to the desktop's opener."""
+        unnamed = {pyatspi.ROLE_FILLER, pyatspi.ROLE_MENU_BAR, pyatspi.ROLE_POPUP_MENU, pyatspi.ROLE_SEPARATOR}
+        bad = [n.getRoleName() + " " + n.name for n in self.nodes if n.getRole() not in unnamed and
+               not re.search("[а-яА-ЯёЁ]", n.name) and n.name not in {"h(I)", *map(str, range(1, 11))}]
+        check(len(self.nodes) > 100 and not bad, "every control has a Russian name", bad)
+        docs = os.path.realpath(os.path.join(os.path.dirname(self.args.dcsim), "..", "share", "dcsim"))
+        with open(f"/proc/{self.pid}/environ", "rb") as f:
+            told = f"DCSIM_CALLER_DIR={os.path.realpath(self.args.caller)}".encode() in f.read().split(b"\0")
+        check(os.readlink(f"/proc/{self.pid}/cwd") == docs and told, "launcher: in the documents' folder, told the caller's")
+        act(self.one((pyatspi.ROLE_MENU_ITEM,), "Справка 1"), "Press")
+        opened = os.path.join(self.args.work, "opened")
+        check(wait(lambda: os.path.exists(opened) and open(opened).read() == f"file://{docs}/spravka1.pdf\n"),
+              "Справка 1 hands the installed spravka1.pdf to the opener")
+
     def hidden_boxes(self):
         """E and r in read-only password boxes that tell no digit."""
         for k in ("E", "r"):
@@ -337,7 +354,8 @@ def experiment(args):
     x = Program(args, ["--task", task, "--variant", "7"], TITLE + " — Вариант для 10 «Б»")
     x.values = dict(zip(lines[0].split("\t")[1:], map(float, lines[1].split("\t")[1:])))
     try:
-        for step in (x.hidden_boxes, x.geometry_and_texts, x.measurements, x.exports, x.exit_question):
+        for step in (x.names_and_launcher, x.hidden_boxes, x.geometry_and_texts, x.measurements, x.exports,
+                     x.exit_question):
             print(f"--- {step.__name__}", flush=True)
             step()
     finally:

@@ -5,7 +5,7 @@
 # Every process started here is stopped again, whatever happens; the
 # caller's display and buses are never used. The program is the build
 # installed into a scratch prefix, started through its launcher from an
-# empty folder.
+# empty folder, with a stand-in for xdg-open that notes what it is handed.
 #
 #   run_e2e.sh <build folder> <folder for the screenshots>
 set -uo pipefail
@@ -39,7 +39,7 @@ unset DISPLAY WAYLAND_DISPLAY XAUTHORITY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADD
     QT_QPA_PLATFORM QT_ACCESSIBILITY QT_LINUX_ACCESSIBILITY_ALWAYS_ON NO_AT_BRIDGE
 export LC_ALL=C.UTF-8 # numbers with a decimal point, Russian texts intact
 work=$(mktemp -d "${TMPDIR:-/tmp}/dcsim-e2e.XXXXXX")
-mkdir -m 700 "$work/runtime" "$work/caller"
+mkdir -m 700 "$work/runtime" "$work/caller" "$work/opener"
 export XDG_RUNTIME_DIR=$work/runtime
 xvfb_pid="" session=""
 # The session bus and everything started inside it form one process group:
@@ -54,9 +54,13 @@ stop_all() {
 trap stop_all EXIT
 trap 'exit 130' INT TERM
 
-# The build installed into a scratch prefix.
+# The build installed into a scratch prefix; first in PATH, a stand-in for
+# xdg-open that notes the documents the program hands it.
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
     { say "cmake --install $build failed"; cat "$work/install.log" >&2; exit 1; }
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$work/opened" >"$work/opener/xdg-open"
+chmod +x "$work/opener/xdg-open"
+export PATH=$work/opener:$PATH
 
 # Xvfb picks a free display and writes its number once it accepts clients.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
