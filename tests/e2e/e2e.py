@@ -77,9 +77,13 @@ def wait(probe, timeout=10.0, what=None):
 
 
 def end(process):
-    """Stops a process we started (what does not stop goes with the session's process group)."""
+    """Stops a process we started: politely, then, when it does not end in time (Orca under load), for good."""
     process.terminate()
-    process.wait(10)
+    try:
+        process.wait(10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
 
 
 def scheme1_reading(E, r, Ra, Rv, R):
