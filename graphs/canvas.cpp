@@ -115,7 +115,9 @@ void Canvas::flush() const
     const QSize device(qRound(width() * dpr), qRound(height() * dpr));
     const bool fits = !m_image.isNull() && m_image.devicePixelRatio() == dpr &&
                       m_image.width() >= device.width() && m_image.height() >= device.height();
-    const bool grown = device.width() > m_shown.width() || device.height() > m_shown.height();
+    // Larger than what survived since the last flush (a shrink in between
+    // cut the rest, which the image still holds).
+    const bool grown = !m_keep.contains(QRectF(0, 0, width(), height()));
     if (!fits || (grown && !m_erased)) {
         // A new image, with room to grow; what is kept of the drawing stays
         // at the top-left and the rest is background.

@@ -29,8 +29,10 @@ int main(int argc, char *argv[])
     answer.start(20);
     if (scenario == QLatin1String("wait")) {
         const Form1Probe probe{w};
-        for (std::size_t n = 1; n <= 10; ++n)
-            probe.s().I_m[n] = 0.05f * n, probe.s().U_m[n] = 16 - 20 * probe.s().I_m[n];
+        for (std::size_t n = 1; n <= 10; ++n) {
+            probe.s().I_m[n] = 0.05f * n;
+            probe.s().U_m[n] = 16 - 20 * probe.s().I_m[n];
+        }
         QTimer::singleShot(0, &w, [&w] {
             w.Picture3_Click();
             if (w.findChild<QLineEdit *>(QStringLiteral("txtK"))->isHidden()) // the fit ran on after the exit

@@ -1,15 +1,14 @@
-// What the window tests share: the answerer of the message boxes, the one
-// door into the main window, and pixel counting on canvas images.
+// What the window tests share: the answerer of the message boxes and the one
+// door into the main window.
 #pragma once
 
 #include "app/form1.h"
 #include "graphs/graphs.h"
 #include "graphs/plots.h"
 #include "graphs/table.h"
+#include "tests/pixels.h"
 #include "ui/messageboxes.h"
 
-#include <QColor>
-#include <QImage>
 #include <QStringList>
 #include <QTimer>
 
@@ -51,14 +50,3 @@ inline void shortenWait(Form1 &form)
 {
     QTimer::singleShot(0, &form, [&form] { form.findChild<QTimer *>(QStringLiteral("Timer1"))->start(1); });
 }
-
-inline int countColour(const QImage &image, const QColor &c)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) == c;
-    return n;
-}
-
-inline int redPixels(const QImage &image) { return countColour(image, QColor(255, 0, 0)); }

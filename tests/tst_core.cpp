@@ -10,33 +10,11 @@
 
 #include "tests/columns.h"
 
-#include <QRegularExpression>
-
 #include <bit>
 #include <cfloat>
 #include <cmath>
 
 using namespace circuit;
-
-namespace {
-
-QString fmt(double v, const char *pattern) { return QString::fromStdString(formatPattern(v, pattern, ".")); }
-
-// "9{3}" stands for "999": the long texts of the table written short.
-std::string expand(const QString &text)
-{
-    static const QRegularExpression run(QStringLiteral("(.)\\{(\\d+)\\}"));
-    std::string out;
-    qsizetype at = 0;
-    for (const auto &m : run.globalMatch(text)) {
-        out += text.mid(at, m.capturedStart() - at).toStdString();
-        out += std::string(m.captured(2).toULongLong(), m.captured(1)[0].toLatin1());
-        at = m.capturedEnd();
-    }
-    return out + text.mid(at).toStdString();
-}
-
-} // namespace
 
 class TestCore : public QObject
 {
@@ -45,26 +23,29 @@ private slots:
     void leadingNumber_data()
     {
         columns<QString, double>("text", "value");
-        const double inf = HUGE_VAL;
         const char *const rows[][2] = {
-            {"16", "16"}, {"12abc", "12"}, {"1,5", "1"}, {"", "0"}, {"-", "0"}, {".", "0"}, {"+5", "5"},
-            {"-2.5e1x", "-25"}, {" 1 6", "16"}, {"\t2\n5", "25"}, {"1e", "1"}, {"1e-", "1"}, {"e5", "0"},
-            {"1.2.3", "1.2"}, {"1E-2", "0.01"}, {"2e+1", "20"}, {".5", "0.5"}, {"5.", "5"}, {"1e 3", "1000"},
-            {"abc12", "0"}, {"3½", "3"}, {"007", "7"}, {"-0", "0"}, {" 200", "200"}, {"1e-40", "1e-40"},
-            {"-1e-400", "0"}, {"0.0{500}1", "0"}, {"1.7976931348623157e308", "1.7976931348623157e308"},
-            {"123456789012345678901234567890", "1.2345678901234568e29"},
-            // Two million digits against an exponent of a thousand million.
-            {"9{2000000}e-1000000000", "0"}, {"9{2000000}e-1999998", "100"},
+            {"12abc", "12"}, {"1,5", "1"}, {"", "0"}, {"-", "0"}, {"+5", "5"}, {"-2.5e1x", "-25"}, {" 1 6", "16"},
+            {"\t2\n5", "25"}, {"1e", "1"}, {"1e-", "1"}, {"e5", "0"}, {"1.2.3", "1.2"}, {"1E-2", "0.01"}, {".5", "0.5"},
+            {"1e 3", "1000"}, {"3½", "3"}, {"-0", "0"}, {"-1e-400", "0"},
+            {"1.7976931348623157e308", "1.7976931348623157e308"},
         };
         for (const auto &r : rows)
             QTest::newRow(r[0]) << QString::fromUtf8(r[0]) << std::stod(r[1]);
-        for (const char *text : {"1e999", "1e99999999999999999999", "9{10000}", "0.0{2000000}1e1000000000"})
-            QTest::newRow(text) << text << inf, QTest::addRow("-%s", text) << QString("-") + text << -inf;
+        // Millions of digits against an exponent of a thousand million.
+        QTest::newRow("0.0{500}1") << "0." + QString(500, '0') + "1" << 0.0;
+        QTest::newRow("9{2000000}e-1000000000") << QString(2000000, '9') + "e-1000000000" << 0.0;
+        QTest::newRow("9{2000000}e-1999998") << QString(2000000, '9') + "e-1999998" << 100.0;
+        const QString overflows[] = {"1e999", "1e99999999999999999999", QString(10000, '9'),
+                                     "0." + QString(2000000, '0') + "1e1000000000"};
+        for (const QString &text : overflows) {
+            QTest::newRow(qPrintable(text.left(30))) << text << HUGE_VAL;
+            QTest::newRow(qPrintable("-" + text.left(30))) << "-" + text << -HUGE_VAL;
+        }
     }
     void leadingNumber()
     {
         QFETCH(QString, text);
-        const double got = circuit::leadingNumber(expand(text));
+        const double got = circuit::leadingNumber(text.toStdString());
         QTEST(got, "value");
         QVERIFY(!std::signbit(got) || got != 0.0);
     }
@@ -73,17 +54,13 @@ private slots:
         // pattern: "general" for the shortest single form, "signed" for a box's reset text.
         columns<double, QString, QString>("value", "pattern", "text");
         const struct { double v; const char *pattern, *text; } rows[] = {
-            {0.10526, "#0.000", "0.105"}, {0, "#0.000", "0.000"}, {12.345, "#0.000", "12.345"},
-            {2200, "#0.000", "2200.000"}, {12.631578, "#0.00", "12.63"}, {14, "##0.00", "14.00"},
-            {0.125, "##0.00", "0.13"}, {1.005, "#0.00", "1.01"}, {9.9996, "#0.000", "10.000"},
-            {0.1249, "##0.00", "0.12"}, {-20, "##00.0000", "-20.0000"}, {-5.5, "##00.0000", "-05.5000"},
-            {16, "##00.0000", "16.0000"}, {0.25, "##00.0000", "00.2500"}, {-0.125, "#0.00", "-0.13"},
-            {-0.0001, "#0.00", "0.00"}, {123.456, "#0.00", "123.46"}, {HUGE_VAL, "#0.00", ""},
-            {100, "general", "100"}, {55.5, "general", "55.5"}, {0.21, "general", "0.21"}, {0, "general", "0"},
-            {1.0 / 3, "general", "0.3333333"}, {100000, "general", "100000"}, {0.01, "general", "0.01"},
-            {1.37 * 33, "general", "45.21"}, {12345678, "general", "1.234568E+07"}, {1e-5, "general", "1E-05"},
-            {16, "signed", " 16"}, {200, "signed", " 200"}, {-5, "signed", "-5"}, {2.5, "signed", " 2.5"},
-            {0.1, "signed", " 0.1"},
+            {0.10526, "#0.000", "0.105"}, {2200, "#0.000", "2200.000"}, {0.125, "##0.00", "0.13"},
+            {1.005, "#0.00", "1.01"}, {9.9996, "#0.000", "10.000"}, {0.1249, "##0.00", "0.12"},
+            {-5.5, "##00.0000", "-05.5000"}, {0.25, "##00.0000", "00.2500"}, {-0.125, "#0.00", "-0.13"},
+            {-0.0001, "#0.00", "0.00"}, {HUGE_VAL, "#0.00", ""}, {55.5, "general", "55.5"},
+            {1.0 / 3, "general", "0.3333333"}, {100000, "general", "100000"}, {1.37 * 33, "general", "45.21"},
+            {12345678, "general", "1.234568E+07"}, {1e-5, "general", "1E-05"}, {0, "general", "0"},
+            {16, "signed", " 16"}, {-5, "signed", "-5"}, {0.1, "signed", " 0.1"},
         };
         for (const auto &r : rows)
             QTest::addRow("%s %g", r.pattern, r.v) << r.v << r.pattern << r.text;
@@ -93,16 +70,11 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, pattern);
         QFETCH(QString, text);
-        QString comma = text;
-        comma.replace('.', ',');
-        if (pattern == "general") {
-            QCOMPARE(QString::fromStdString(generalSingle(float(value), ".")), text);
-            QCOMPARE(QString::fromStdString(generalSingle(float(value), ",")), comma);
-        } else if (pattern == "signed") {
-            QCOMPARE(QString::fromStdString(signedText(value)), text);
-        } else {
-            QCOMPARE(fmt(value, qPrintable(pattern)), text);
-            QCOMPARE(QString::fromStdString(formatPattern(value, pattern.toStdString(), ",")), comma);
+        for (const char *sep : {".", ","}) {
+            const std::string got = pattern == "signed"    ? signedText(value)
+                                    : pattern == "general" ? generalSingle(float(value), sep)
+                                                           : formatPattern(value, pattern.toStdString(), sep);
+            QCOMPARE(QString::fromStdString(got), pattern == "signed" ? text : QString(text).replace('.', sep));
         }
     }
     void bounds_data()
@@ -110,10 +82,10 @@ private slots:
         columns<int, double, QString, double>("parameter", "value", "message", "reset"); // message empty: accepted
         const char *little = "Маловато будет!", *much = "Многовато будет!", *danger = "Опасно для жизни!";
         const struct { Parameter p; double value; const char *message; double reset; } rows[] = {
-            {Parameter::Edc, 1, "", 0}, {Parameter::Edc, 0.99, little, 16}, {Parameter::Edc, 220, "", 0}, {Parameter::Edc, 220.5, danger, 16},
-            {Parameter::r, 1e-40, "", 0}, {Parameter::r, 0, little, 20}, {Parameter::r, HUGE_VAL, much, 20}, {Parameter::Rv, 1e307, "", 0},
-            {Parameter::Rv, 0, little, 200}, {Parameter::Rv, HUGE_VAL, much, 200}, {Parameter::Ra, 0, "", 0}, {Parameter::Ra, 99.9, "", 0},
-            {Parameter::Ra, 100, much, 1}, {Parameter::Ra, -5, little, 1}, {Parameter::Rmax, 1, "", 0}, {Parameter::Rmax, 100000, "", 0},
+            {Parameter::Edc, 1, "", 0}, {Parameter::Edc, 0.99, little, 16}, {Parameter::Edc, 220, "", 0},
+            {Parameter::Edc, 220.5, danger, 16}, {Parameter::r, 0, little, 20}, {Parameter::r, HUGE_VAL, much, 20},
+            {Parameter::Rv, 0, little, 200}, {Parameter::Rv, HUGE_VAL, much, 200}, {Parameter::Ra, 0, "", 0},
+            {Parameter::Ra, 100, much, 1}, {Parameter::Ra, -5, little, 1}, {Parameter::Rmax, 100000, "", 0},
             {Parameter::Rmax, 100001, much, 100}, {Parameter::Rmax, 0.5, little, 100}};
         for (const auto &r : rows)
             QTest::addRow("%d %g", int(r.p), r.value) << int(r.p) << r.value << QString::fromUtf8(r.message) << r.reset;
@@ -131,43 +103,40 @@ private slots:
     }
     void meters_data()
     {
-        columns<double, double, double, float, int, int, QString>("E", "r", "Rv", "RR", "rabota", "schema", "readings");
-        const struct { double E, r, Rv; float RR; int rabota, schema; const char *readings; } rows[] = {
-            {16, 20, 75, 100, 0, 1, "0.000 12.63"}, {16, 20, 75, 100, 0, 2, "0.160 12.00"}, {16, 20, 75, 100, 1, 1, "0.105 10.98"},
-            {16, 20, 75, 100, 1, 2, "0.236 10.11"}, {16, 20, 75, 0, 1, 1, "0.608 3.04"}, {16, 20, 75, 0, 1, 2, "0.640 0.00"},
-            {16, 20, 75, 50, 1, 1, "0.178 9.81"}, {16, 20, 75, 50, 1, 2, "0.291 8.73"},
-            {16, 20, 75, 100, 2, 1, "0.000 12.63"}, {16, 20, 75, 100, 1, 0, "0.236 10.11"}, // only 1 is closed, only 1 scheme 1
+        // E, r, Rv, the rheostat, the key, the scheme; the readings as the meters show them (empty: only finite).
+        columns<QList<double>, QString>("circuit", "readings");
+        const struct { double E, r, Rv, RR; int rabota, schema; const char *readings; } rows[] = {
+            {16, 20, 75, 100, 0, 1, "0.000 12.63"}, {16, 20, 75, 100, 0, 2, "0.160 12.00"},
+            {16, 20, 75, 100, 1, 1, "0.105 10.98"}, {16, 20, 75, 50, 1, 2, "0.291 8.73"},
+            {16, 20, 75, 0, 1, 1, "0.608 3.04"}, {16, 20, 75, 0, 1, 2, "0.640 0.00"},
+            // Only 1 closes the key, only 1 is scheme 1.
+            {16, 20, 75, 100, 2, 1, "0.000 12.63"}, {16, 20, 75, 100, 1, 0, "0.236 10.11"},
             {220, 20, 1e307, 0, 0, 1, "0.000 220.00"}, // E*Rv overflows; the reading is still E
-            {220, 1e-320, 75, 0, 1, 2, ""}, {220, 1e300, 1e300, 100000, 1, 1, ""}}; // finite, whatever they read
+            {220, 1e-320, 75, 0, 1, 2, ""}, {220, 1e300, 1e300, 100000, 1, 1, ""}};
         for (const auto &r : rows)
-            QTest::addRow("%g %g %g %g %d %d", r.E, r.r, r.Rv, double(r.RR), r.rabota, r.schema) << r.E << r.r << r.Rv << r.RR << r.rabota << r.schema << r.readings;
+            QTest::addRow("%g %g %g %g %d %d", r.E, r.r, r.Rv, r.RR, r.rabota, r.schema)
+                << QList<double>{r.E, r.r, r.Rv, r.RR, double(r.rabota), double(r.schema)} << r.readings;
     }
     void meters()
     {
-        QFETCH(double, E);
-        QFETCH(double, r);
-        QFETCH(double, Rv);
-        QFETCH(float, RR);
-        QFETCH(int, rabota);
-        QFETCH(int, schema);
+        QFETCH(QList<double>, circuit);
         QFETCH(QString, readings);
-        const Readings got = meterReadings(E, r, 5, Rv, RR, rabota, schema);
+        const Readings got = meterReadings(circuit[0], circuit[1], 5, circuit[2], float(circuit[3]), int(circuit[4]),
+                                           int(circuit[5]));
         QVERIFY(std::isfinite(got.I) && std::isfinite(got.U));
         if (!readings.isEmpty())
-            QCOMPARE(fmt(got.I, "#0.000") + " " + fmt(got.U, "#0.00"), readings);
+            QCOMPARE(QString::fromStdString(formatPattern(got.I, "#0.000", ".") + " " + formatPattern(got.U, "#0.00", ".")),
+                     readings);
     }
     void rheostat_data()
     {
         columns<double, int, int, float, QString>("KR", "value", "X", "arrow", "label");
-        QTest::newRow("left end") << 1.0 << 0 << 0 << 83.0f << "0";
         QTest::newRow("tie 38.5 goes to 38") << 1.0 << 25 << 38 << 121.0f << "25";
         QTest::newRow("tie 115.5 goes to 116") << 1.0 << 75 << 116 << 199.0f << "75";
         QTest::newRow("right end") << 1.0 << 100 << 154 << 237.0f << "100";
         QTest::newRow("1.5 ohm per step") << 1.5 << 37 << 57 << 140.0f << "55.5";
-        QTest::newRow("Rmax 1000, a third") << 10.0 << 33 << 51 << 134.0f << "330";
         // KR * value in double, then single: 0.1, not 0.01f * 10.
         QTest::newRow("Rmax 1, value 10") << 0.01 << 10 << 15 << 98.0f << "0.1";
-        QTest::newRow("Rmax 201, value 50") << 2.01 << 50 << 77 << 160.0f << "100.5";
     }
     void rheostat()
     {
@@ -182,25 +151,19 @@ private slots:
     void rows_data()
     {
         // Full and useful power and efficiency as the table shows them; none for readings beyond the singles.
-        columns<double, double, float, double, double, int, QString>("I", "U", "RR", "Ra", "Rv", "schema", "PoPvh");
-        QTest::newRow("scheme 1") << 0.1 << 14.0 << 100.0f << 5.0 << 75.0 << 1 << "3.84 1.00 0.26";
-        QTest::newRow("scheme 2") << 0.1 << 14.0 << 100.0f << 5.0 << 75.0 << 2 << "1.60 0.18 0.11";
-        QTest::newRow("slider at 0") << 0.64 << 0.0 << 0.0f << 5.0 << 75.0 << 2 << "10.24 0.00 0.00";
-        QTest::newRow("Ra + RR = -Rv: no full power") << 0.1 << 1.0 << 25.0f << -100.0 << 75.0 << 1 << "0.00 0.25 0.00";
-        QTest::newRow("huge, held at the largest single") << 1e200 << 1e200 << 0.0f << 0.0 << 1e-300 << 2 << "";
+        columns<QList<double>, int, QString>("IURRRaRv", "schema", "PoPvh");
+        QTest::newRow("slider at 0") << QList<double>{0.64, 0, 0, 5, 75} << 2 << "10.24 0.00 0.00";
+        QTest::newRow("Ra + RR = -Rv: no full power") << QList<double>{0.1, 1, 25, -100, 75} << 1 << "0.00 0.25 0.00";
+        QTest::newRow("huge, held at the largest single") << QList<double>{1e200, 1e200, 0, 0, 1e-300} << 2 << "";
     }
     void rows()
     {
-        QFETCH(double, I);
-        QFETCH(double, U);
-        QFETCH(QString, PoPvh);
-        QFETCH(float, RR);
-        QFETCH(double, Ra);
-        QFETCH(double, Rv);
+        QFETCH(QList<double>, IURRRaRv);
         QFETCH(int, schema);
-        const MeasuredRow row = measuredRow(I, U, RR, 16, Ra, Rv, schema);
-        QCOMPARE(row.I, toSingle(I));
-        QCOMPARE(row.U, toSingle(U));
+        QFETCH(QString, PoPvh);
+        const double I = IURRRaRv[0], U = IURRRaRv[1];
+        const MeasuredRow row = measuredRow(I, U, float(IURRRaRv[2]), 16, IURRRaRv[3], IURRRaRv[4], schema);
+        QCOMPARE(QList<float>({row.I, row.U}), QList<float>({toSingle(I), toSingle(U)}));
         QVERIFY(std::isfinite(row.Pv) && std::isfinite(row.Po) && std::isfinite(row.h));
         if (PoPvh.isEmpty()) {
             QCOMPARE(row.I, FLT_MAX);
@@ -216,31 +179,29 @@ private slots:
         columns<QList<float>, QList<float>, quint32, quint32>("I", "U", "KK", "KB");
         QList<float> I{0.105f, 0.12f, 0.14f, 0.178f, 0.2f, 0.25f, 0.3f, 0.4f, 0.5f, 0.608f}, U;
         for (int n = 1; n <= 10; ++n)
-            U << 12.63f - 15.79f * I[n - 1] + ((n % 3) - 1) * 0.02f;
+            U << 12.63f - 15.79f * I[n - 1] + float((n % 3) - 1) * 0.02f;
+        const QList<float> maxima = QList<float>{0} + QList<float>(9, FLT_MAX);
         QTest::newRow("scattered") << I << U << 0xc17cd87fu << 0x414a233au;
-        QTest::newRow("three rows of ten") << QList<float>{0.05f, 0.1f, 0.15f} << QList<float>{15, 14, 13} << 0x42da7627u << 0x3f6c4ec4u;
+        QTest::newRow("three rows of ten") << QList<float>{0.05f, 0.1f, 0.15f} << QList<float>{15, 14, 13}
+                                           << 0x42da7627u << 0x3f6c4ec4u;
         QTest::newRow("level, exact") << QList<float>{0.25f, 0.5f, 0.75f, 1, 1.25f, 1.5f, 1.75f, 2, 2.25f, 2.5f}
                                       << QList<float>(10, 7.5f) << 0u << 0x40f00000u;
         QTest::newRow("nothing measured") << QList<float>() << QList<float>() << 0u << 0u;
         QTest::newRow("currents equal") << QList<float>(10, 0.3f) << QList<float>(10, 5) << 0u << 0u;
-        QTest::newRow("sums out of range") << QList<float>{0, FLT_MAX, FLT_MAX, FLT_MAX, FLT_MAX, FLT_MAX, FLT_MAX, FLT_MAX, FLT_MAX, FLT_MAX}
-                                           << QList<float>(10, 5) << 0u << 0u;
+        QTest::newRow("sums out of range") << maxima << QList<float>(10, 5) << 0u << 0u;
     }
     void fit()
     {
         QFETCH(QList<float>, I);
         QFETCH(QList<float>, U);
-        QFETCH(quint32, KK);
         QFETCH(quint32, KB);
         std::array<float, 11> Im{}, Um{};
-        for (int n = 0; n < I.size(); ++n) {
-            Im[std::size_t(n + 1)] = I[n];
-            Um[std::size_t(n + 1)] = U[n];
-        }
+        std::copy(I.begin(), I.end(), Im.begin() + 1);
+        std::copy(U.begin(), U.end(), Um.begin() + 1);
         const LineFit f = fitLine(Im, Um);
         QCOMPARE(f.defined, KB != 0);
         if (f.defined) {
-            QCOMPARE(std::bit_cast<quint32>(f.KK), KK);
+            QTEST(std::bit_cast<quint32>(f.KK), "KK");
             QCOMPARE(std::bit_cast<quint32>(f.KB), KB);
         }
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the end-to-end suite: the real dcsim in an X server of its own, on a
-# session bus and an accessibility bus of its own, driven by e2e.py through
-# AT-SPI. Every process started here is stopped again, whatever happens; the
+# session bus of its own (which starts the accessibility bus and its
+# registry when they are first asked for), driven by e2e.py through AT-SPI.
+# Every process started here is stopped again, whatever happens; the
 # caller's display and buses are never used. The program is the build
 # installed into a scratch prefix, started through its launcher from an
 # empty folder, with a stand-in for xdg-open that notes what it is handed.
@@ -11,70 +12,26 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3 # Debian's Python: pyatspi, Xlib and PIL live there
-launcher=/usr/libexec/at-spi-bus-launcher
-
 say() { echo "run_e2e: $*" >&2; }
 
-# Waits up to $1 seconds for the command after it to succeed; gives up at
-# once when it answers 2 (what it waits for cannot happen any more).
+# Waits up to $1 seconds for the command after it to succeed.
 wait_until() {
-    local deadline=$((SECONDS + $1)) status
+    local deadline=$((SECONDS + $1))
     shift
-    while :; do
-        "$@"
-        status=$?
-        [ "$status" -eq 0 ] && return 0
-        { [ "$status" -eq 2 ] || [ "$SECONDS" -ge "$deadline" ]; } && return 1
+    until "$@"; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
         sleep 0.1
     done
 }
 
-# Stops a process we started: politely, then for good after a few seconds.
-stop() {
-    [ -n "$1" ] && kill -0 "$1" 2>/dev/null || return 0
-    kill -TERM "$1" 2>/dev/null
-    wait_until 5 eval "! kill -0 $1 2>/dev/null" || kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-    return 0
-}
-
-# Second stage, inside dbus-run-session: the accessibility bus, then the suite.
-if [ "${1:-}" = "--inside-bus" ]; then
-    dcsim=$2 out=$3 work=$4 registry_pid="" launcher_pid=""
-    # The suite stops dcsim itself; this is for a suite that died. The launcher takes its bus daemon with it.
-    trap '[ -s "$work/dcsim.pid" ] && stop "$(cat "$work/dcsim.pid")"; stop "$registry_pid"; stop "$launcher_pid"' EXIT
-    trap 'exit 130' INT TERM
-    "$launcher" --launch-immediately >"$work/at-spi-bus-launcher.log" 2>&1 &
-    launcher_pid=$!
-    has_owner() {
-        kill -0 "$launcher_pid" 2>/dev/null || return 2
-        dbus-send --session --print-reply=literal --reply-timeout=2000 --dest=org.freedesktop.DBus \
-            /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true
-    }
-    wait_until 20 has_owner || { say "at-spi-bus-launcher never took the name org.a11y.Bus"; cat "$work/at-spi-bus-launcher.log" >&2; exit 1; }
-    bus=$(dbus-send --session --print-reply=literal --reply-timeout=5000 --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ')
-    # The registry starts on first use; asking it for its name proves that
-    # assistive technology can reach applications.
-    [ -n "$bus" ] && dbus-send --bus="$bus" --print-reply --reply-timeout=20000 --dest=org.a11y.atspi.Registry \
-        /org/a11y/atspi/accessible/root org.freedesktop.DBus.Properties.Get string:org.a11y.atspi.Accessible string:Name >/dev/null ||
-        { say "the AT-SPI registry did not answer on the accessibility bus '$bus'"; exit 1; }
-    registry_pid=$(dbus-send --bus="$bus" --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry | awk '{print $2}')
-    "$python" "$here/e2e.py" --dcsim "$dcsim" --out "$out" --pidfile "$work/dcsim.pid" \
-        --caller "$work/caller" --opened "$work/opened" --orca "$work/orca"
-    exit $?
-fi
-
-# First stage: check the tools, start the X server, then the session bus.
 [ $# -eq 2 ] || { echo "usage: $0 <build folder> <folder for the screenshots>" >&2; exit 2; }
 build=$(realpath "$1") out=$(realpath -m "$2") started=$SECONDS
 missing=()
-for tool in cmake Xvfb dbus-run-session dbus-send "$launcher" "$python" orca speech-dispatcher localedef; do
+for tool in cmake Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher "$python" orca speech-dispatcher localedef; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
-"$python" -c 'import pyatspi, Xlib, PIL.ImageGrab' 2>/dev/null || missing+=("python3-pyatspi, python3-xlib or python3-pil")
-[ ${#missing[@]} -eq 0 ] || { say "missing: ${missing[*]}; ./test.sh installs what the end-to-end suite needs"; exit 1; }
+"$python" -c 'import pyatspi, Xlib, PIL.ImageGrab' 2>/dev/null || missing+=("python3-pyatspi, -xlib or -pil")
+[ ${#missing[@]} -eq 0 ] || { say "missing: ${missing[*]}; ./test.sh installs what the suite needs"; exit 1; }
 mkdir -p "$out"
 
 # Nothing of the caller's desktop leaks in.
@@ -85,14 +42,16 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/dcsim-e2e.XXXXXX")
 mkdir -m 700 "$work/runtime" "$work/caller" "$work/opener"
 export XDG_RUNTIME_DIR=$work/runtime
 xvfb_pid="" session=""
-# The session bus and everything started inside it form one process group.
-group_left() { pgrep -g "$session" >/dev/null; }
-stop_group() {
-    [ -n "$session" ] && group_left || return 0
-    kill -TERM -- "-$session" 2>/dev/null
+# The session bus and everything started inside it form one process group:
+# stopped politely, then for good after a few seconds.
+group_left() { [ -n "$session" ] && pgrep -g "$session" >/dev/null; }
+stop_all() {
+    group_left && kill -TERM -- "-$session" 2>/dev/null
     wait_until 5 eval '! group_left' || kill -KILL -- "-$session" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid"
+    rm -rf "$work"
 }
-trap 'stop_group; stop "$xvfb_pid"; rm -rf "$work"' EXIT
+trap stop_all EXIT
 trap 'exit 130' INT TERM
 
 # The build installed into a scratch prefix; first in PATH, a stand-in for
@@ -106,15 +65,14 @@ export PATH=$work/opener:$PATH
 # Xvfb picks a free display and writes its number once it accepts clients.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-display_ready() { kill -0 "$xvfb_pid" 2>/dev/null || return 2; grep -q '^[0-9]' "$work/display" 2>/dev/null; }
-wait_until 20 display_ready || { say "Xvfb did not start"; cat "$work/xvfb.log" >&2; exit 1; }
+wait_until 20 grep -q '^[0-9]' "$work/display" || { say "Xvfb did not start"; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=:$(head -n1 "$work/display")
 say "X server on $DISPLAY"
 
 # setsid gives the session its own process group, so that nothing started
 # inside it can outlive the suite. The suite keeps its own time; 150 s is the
 # last resort, well before CTest's.
-setsid dbus-run-session -- "$0" --inside-bus "$work/prefix/bin/dcsim" "$out" "$work" &
+setsid dbus-run-session -- "$python" "$here/e2e.py" "$work/prefix/bin/dcsim" "$out" "$work" &
 session=$!
 wait_until 150 eval "! kill -0 $session 2>/dev/null" || { say "gave up after 150 s; stopping everything"; exit 1; }
 wait "$session"
