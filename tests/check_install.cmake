@@ -17,10 +17,17 @@ set(program "${PREFIX}/${LIBEXECDIR}/dcsim/dcsim")
 foreach(path
     "${PREFIX}/${BINDIR}/dcsim" "${program}"
     "${docs}/spravka1.pdf" "${docs}/spravka2.pdf" "${docs}/history.pdf" "${docs}/uprav.pdf"
-    "${docs}/instruction.txt" "${docs}/example-task.ini" "${icons}/scalable/apps/dcsim.svg" "${desktop}"
-    "${icons}/16x16/apps/dcsim.png" "${icons}/256x256/apps/dcsim.png")
+    "${docs}/instruction.txt" "${docs}/example-task.ini" "${icons}/scalable/apps/dcsim.svg" "${desktop}")
   if(NOT EXISTS "${path}")
     message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+foreach(side 16 32 48 64 128 256)
+  # A PNG's width and height are the big-endian words at bytes 16 and 20.
+  file(READ "${icons}/${side}x${side}/apps/dcsim.png" size OFFSET 16 LIMIT 8 HEX)
+  math(EXPR size "0x${size} - ${side} * 4294967297")
+  if(NOT size EQUAL 0)
+    message(FATAL_ERROR "the ${side} x ${side} icon has another size")
   endif()
 endforeach()
 
