@@ -12,28 +12,34 @@ namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The first position from `at` on that holds no blank.
+std::size_t skipBlanks(std::string_view text, std::size_t at)
+{
+    while (at < text.size() && isBlank(text[at]))
+        ++at;
+    return at;
+}
+
+// Reads a sign at `at`, if there is one, and moves past it; true for a minus.
+bool readSign(std::string_view text, std::size_t &at)
+{
+    if (at >= text.size() || (text[at] != '+' && text[at] != '-'))
+        return false;
+    return text[at++] == '-';
+}
+
 } // namespace
 
 double leadingNumber(std::string_view text)
 {
-    std::size_t i = 0;
     const std::size_t n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && isBlank(text[i]))
-            ++i;
-    };
-
-    skipBlanks();
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    std::size_t i = skipBlanks(text, 0);
+    const bool negative = readSign(text, i);
 
     std::string intDigits, fracDigits;
     bool seenPoint = false;
     for (;; ++i) {
-        skipBlanks();
+        i = skipBlanks(text, i);
         if (i >= n)
             break;
         if (isDigit(text[i]))
@@ -48,22 +54,13 @@ double leadingNumber(std::string_view text)
 
     // The exponent counts only when at least one digit follows "e" and its sign.
     long long exponent = 0;
-    skipBlanks();
+    i = skipBlanks(text, i);
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        auto skipBlanksAt = [&] {
-            while (j < n && isBlank(text[j]))
-                ++j;
-        };
-        skipBlanksAt();
-        bool expNegative = false;
-        if (j < n && (text[j] == '+' || text[j] == '-')) {
-            expNegative = text[j] == '-';
-            ++j;
-        }
+        std::size_t j = skipBlanks(text, i + 1);
+        const bool expNegative = readSign(text, j);
         bool anyDigit = false;
         for (;; ++j) {
-            skipBlanksAt();
+            j = skipBlanks(text, j);
             if (j >= n || !isDigit(text[j]))
                 break;
             anyDigit = true;
