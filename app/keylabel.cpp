@@ -18,17 +18,13 @@ KeyLabel::KeyLabel(QWidget *parent) : QLabel(parent)
 
 void KeyLabel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
+    m_click.press(*event);
     QLabel::mousePressEvent(event);
 }
 
 void KeyLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
+    if (m_click.release(*event, *this))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
 }

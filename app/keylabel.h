@@ -4,6 +4,8 @@
 // that can be pressed.
 #pragma once
 
+#include "ui/clicktracker.h"
+
 #include <QLabel>
 
 class KeyLabel : public QLabel
@@ -37,6 +39,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    ui::ClickTracker m_click;
     bool m_closed = false;
 };

@@ -265,16 +265,13 @@ void Canvas::paintEvent(QPaintEvent *event)
 
 void Canvas::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
+    m_click.press(*event);
     QWidget::mousePressEvent(event);
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click && m_clickable)
+    if (m_click.release(*event, *this) && m_clickable)
         emit clicked();
     QWidget::mouseReleaseEvent(event);
 }

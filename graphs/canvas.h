@@ -17,6 +17,7 @@
 #pragma once
 
 #include "graphs/drawinglist.h"
+#include "ui/clicktracker.h"
 
 #include <QAccessible>
 #include <QColor>
@@ -130,7 +131,7 @@ private:
     int m_drawWidth = 1;
     QPointF m_current; // in user coordinates
     bool m_clickable = false;
-    bool m_pressed = false;
+    ui::ClickTracker m_click;
     QAccessible::Role m_role = QAccessible::Graphic;
 };
 
