@@ -4,9 +4,11 @@
 // canvas.
 #include "graphs/canvas.h"
 #include "graphs/clipping.h"
+#include "graphs/drawinglist.h"
 #include "tests/columns.h"
 
 #include <QApplication>
+#include <cmath>
 #include <QPainter>
 #include <QTest>
 
@@ -125,6 +127,46 @@ private slots:
         QPointF a = segment.p1(), b = segment.p2();
         QCOMPARE(graphs::clipSegment(a, b, QRectF(0, 0, 10, 10)), !inside.isNull());
         QCOMPARE(QLineF(a, b), inside.isNull() ? segment : inside);
+    }
+    void axisLinesAsStroked_data()
+    {
+        // A one-pixel line along an axis (its ends, the clip, the painter's shift) sets the
+        // pixels the toolkit's line stroker sets: halves, 64ths, ends far out, ends that nearly meet,
+        // just outside the clip, antialiased (a shift of 1).
+        columns<QLineF, QRectF, int>("line", "clip", "shift");
+        const double next = std::nextafter(25.5, 26.0), before = std::nextafter(25.5, 25.0);
+        const double rows[][9] = {{0, 10.5, 59, 10.5, 0, 0, 60, 50, 0}, {12.5, 49, 12.5, 0, 0, 0, 60, 50, 0},
+            {3.015625, 7.5, 3.015625, 30.49, 2, 8, 40, 20, 0}, {-1e7, 20.984375, 1e7, 20.984375, 0, 0, 60, 50, 0},
+            {next, 1, before, 40, 0, 0, 60, 50, 3}, {40, next, 10, next, 5, 5, 50, 40, -2},
+            {-0.001, 0, -0.001, 30, -5, -5, 20, 40, 3}, {25.5, 3, 25.5, 3.01, 0, 0, 60, 50, 0},
+            {25.5, 3, before, 3, 0, 0, 60, 50, 0}, {10, 40, 10, 60, 0, 0, 60, 50, -3}, {1, 5, 1, 30, 2.4, 0, 40, 50, 0},
+            {-9, 12.25, 40, 12.25, 0, 0, 60, 50, 1}};
+        for (const auto &r : rows)
+            QTest::addRow("%g %g %g %g", r[0], r[1], r[2], r[3])
+                << QLineF(r[0], r[1], r[2], r[3]) << QRectF(r[4], r[5], r[6], r[7]) << int(r[8]);
+    }
+    void axisLinesAsStroked()
+    {
+        QFETCH(QLineF, line);
+        QFETCH(QRectF, clip);
+        QFETCH(int, shift);
+        QImage listed(60, 50, QImage::Format_RGB32), stroked = listed;
+        graphs::DrawingList list;
+        list.add({graphs::DrawingList::Item::Segment, line.p1(), line.p2(), Qt::darkGreen, 1, {}, {}, clip});
+        for (QImage *image : {&listed, &stroked}) {
+            image->fill(Qt::white);
+            QPainter p(image);
+            p.translate(shift, shift);
+            p.setRenderHint(QPainter::Antialiasing, shift == 1);
+            if (image == &listed) {
+                list.paintAll(p, 1.0);
+                continue;
+            }
+            p.setClipRect(clip);
+            p.setPen(QPen(Qt::darkGreen, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawLine(line);
+        }
+        QCOMPARE(listed, stroked);
     }
     void presses_data()
     {
