@@ -1,5 +1,6 @@
 #include "graphs/table.h"
 
+#include "graphs/tablepicture.h"
 #include "ui/colours.h"
 #include "ui/fittext.h"
 #include "ui/fonts.h"
@@ -83,9 +84,11 @@ Table::Table(QWidget *surface) : QObject(surface)
 {
     setObjectName(QStringLiteral("table"));
     std::array<QLabel *, 11> *columns[5] = {&lblI, &lblU, &lblP0, &lblPv, &lblKPD};
+    QList<QLabel *> cells;
     for (int c = 0; c < 5; ++c)
         for (int n = 0; n <= 10; ++n)
-            (*columns[c])[static_cast<std::size_t>(n)] = makeCell(surface, Columns[c], n);
+            cells << ((*columns[c])[static_cast<std::size_t>(n)] = makeCell(surface, Columns[c], n));
+    m_picture = new TablePicture(surface, cells);
 
     for (int n = 1; n <= 10; ++n) {
         auto *button = new QPushButton(QString::number(n), surface);
@@ -111,6 +114,7 @@ void Table::setCell(Column c, std::size_t n, const QString &text)
         return; // shown, sized and named already
     ui::fitFont(cell, cellFont(), text, cell->contentsRect().width() - cell->indent() - 1);
     cell->setText(text);
+    m_picture->cellChanged(cell);
     ui::showInName(cell, cellName(Columns[c], static_cast<int>(n)), text.trimmed());
 }
 

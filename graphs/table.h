@@ -15,6 +15,8 @@ class QWidget;
 
 namespace graphs {
 
+class TablePicture;
+
 class Table : public QObject
 {
     Q_OBJECT
@@ -54,6 +56,8 @@ protected:
 
 private:
     const std::array<QLabel *, 11> &column(int c) const;
+
+    TablePicture *m_picture = nullptr;
 };
 
 } // namespace graphs

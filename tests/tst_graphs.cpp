@@ -152,6 +152,20 @@ private slots:
         }
         QCOMPARE(QList<float>({float(s.Nomer), s.I_m[4], s.U_m[4], s.h_m[4]}),
                  QList<float>({4, 0.1f, 14.0f, s.Pv_m[4] / s.Po_m[4]}));
+        // Headers, a row, a text made smaller to fit and an empty row look as their labels would paint them.
+        g->table->setCell(graphs::Table::ColumnP0, 5, "2500.00");
+        for (std::size_t n : {0, 4, 5, 6})
+            for (QLabel *cell : {g->table->lblI[n], g->table->lblP0[n], g->table->lblKPD[n]}) {
+                QLabel own(cell->text());
+                own.setFrameStyle(cell->frameStyle());
+                own.setFont(cell->font());
+                own.setPalette(cell->palette());
+                own.setAlignment(cell->alignment());
+                own.setIndent(cell->indent());
+                own.setAutoFillBackground(true);
+                own.resize(cell->size());
+                QCOMPARE(surface->grab(cell->geometry()).toImage(), own.grab().toImage());
+            }
     }
     void rowsRedrawnAndCleared()
     {
