@@ -13,6 +13,11 @@ namespace {
 
 constexpr int MaxVariant = 100000;
 
+// The texts' translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 void print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stream);
@@ -43,31 +48,34 @@ Start readCommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     // Qt's own single-dash options (-platform, -style) stay whole words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Моделирование работы электрической цепи постоянного тока.\n"
-        "Без параметров программа запускается как обычно."));
+    parser.setApplicationDescription(Texts::tr("Моделирование работы электрической цепи постоянного тока.\n"
+                                               "Без параметров программа запускается как обычно."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption taskFile(
         QStringLiteral("task"),
-        QStringLiteral("Файл задания учителя (INI в UTF-8): значения параметров, скрытые параметры, "
-                       "диапазоны вариантов, название."),
-        QStringLiteral("файл"));
+        Texts::tr("Файл задания учителя (INI в UTF-8): значения параметров, скрытые параметры, "
+                  "диапазоны вариантов, название."),
+        //: The value of --task, in the help: "--task <файл>".
+        Texts::tr("файл"));
     const QCommandLineOption variant(
         QStringLiteral("variant"),
-        QStringLiteral("Номер варианта для раздела [random] файла задания, от 1 до %1; по умолчанию 1.")
+        Texts::tr("Номер варианта для раздела [random] файла задания, от 1 до %1; по умолчанию 1.")
             .arg(MaxVariant),
         QStringLiteral("N"));
     const QCommandLineOption answers(
         QStringLiteral("answers"),
-        QStringLiteral("Напечатать значения параметров вариантов (например, 1-30 или 1,4,7-9) "
-                       "по одной строке через табуляцию: вариант, E, r, Rv, Ra, Rmax; окно не открывается."),
-        QStringLiteral("варианты"));
+        //: The printed columns keep their names: "Вариант", E, r, Rv, Ra, Rmax.
+        Texts::tr("Напечатать значения параметров вариантов (например, 1-30 или 1,4,7-9) "
+                  "по одной строке через табуляцию: вариант, E, r, Rv, Ra, Rmax; окно не открывается."),
+        //: The value of --answers, in the help.
+        Texts::tr("варианты"));
     const QCommandLineOption zoom(
         QStringLiteral("zoom"),
-        QStringLiteral("Увеличить окно и всё в нём в указанное число раз, от 1 до 4 (например, 1.5), "
-                       "для проектора."),
-        QStringLiteral("множитель"));
+        Texts::tr("Увеличить окно и всё в нём в указанное число раз, от 1 до 4 (например, 1.5), "
+                  "для проектора."),
+        //: The value of --zoom, in the help.
+        Texts::tr("множитель"));
     parser.addOptions({taskFile, variant, answers, zoom});
     // Left to the application object, as in every Qt program.
     for (const char *name : {"platform", "platformtheme", "style", "stylesheet", "display"}) {
@@ -81,7 +89,7 @@ Start readCommandLine(const QStringList &arguments)
 
     Start start;
     auto usageError = [&start](const QString &message) {
-        print(stderr, QStringLiteral("dcsim: %1\nСправка: dcsim --help\n").arg(message));
+        print(stderr, QStringLiteral("dcsim: %1\n%2\n").arg(message, Texts::tr("Справка: dcsim --help")));
         start.exitStatus = 2;
         return start;
     };
@@ -99,12 +107,12 @@ Start readCommandLine(const QStringList &arguments)
         return start;
     }
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("лишний аргумент «%1».").arg(parser.positionalArguments().first()));
+        return usageError(Texts::tr("лишний аргумент «%1».").arg(parser.positionalArguments().first()));
     if (parser.isSet(zoom)) {
         bool ok = false;
         start.zoom = parser.value(zoom).toDouble(&ok);
         if (!ok || !(start.zoom >= 1 && start.zoom <= 4))
-            return usageError(QStringLiteral("--zoom: нужно число от 1 до 4, например 1.5, а не «%1».")
+            return usageError(Texts::tr("--zoom: нужно число от 1 до 4, например 1.5, а не «%1».")
                                   .arg(parser.value(zoom)));
     }
     int chosen = 1;
@@ -112,7 +120,7 @@ Start readCommandLine(const QStringList &arguments)
         bool ok = false;
         chosen = parser.value(variant).toInt(&ok);
         if (!ok || chosen < 1 || chosen > MaxVariant)
-            return usageError(QStringLiteral("--variant: нужен номер варианта от 1 до %1, а не «%2».")
+            return usageError(Texts::tr("--variant: нужен номер варианта от 1 до %1, а не «%2».")
                                   .arg(MaxVariant)
                                   .arg(parser.value(variant)));
     }
@@ -120,15 +128,15 @@ Start readCommandLine(const QStringList &arguments)
     if (parser.isSet(answers)) {
         listed = variantList(parser.value(answers));
         if (!listed)
-            return usageError(QStringLiteral("--answers: нужен список вариантов от 1 до %1 вида 1-30 или "
-                                             "1,4,7-9, а не «%2».")
+            return usageError(Texts::tr("--answers: нужен список вариантов от 1 до %1 вида 1-30 или "
+                                        "1,4,7-9, а не «%2».")
                                   .arg(MaxVariant)
                                   .arg(parser.value(answers)));
         if (parser.isSet(variant))
-            return usageError(QStringLiteral("--answers печатает варианты списком, --variant к нему не нужен."));
+            return usageError(Texts::tr("--answers печатает варианты списком, --variant к нему не нужен."));
     }
     if ((parser.isSet(variant) || listed) && !parser.isSet(taskFile))
-        return usageError(QStringLiteral("варианты задаются файлом задания: добавьте --task файл."));
+        return usageError(Texts::tr("варианты задаются файлом задания: добавьте --task файл."));
     if (!parser.isSet(taskFile))
         return start;
 
@@ -143,6 +151,7 @@ Start readCommandLine(const QStringList &arguments)
         start.exitStatus = 1;
         return start;
     }
+    // The column names are the same in every language: grading tools read them.
     QString table = QStringLiteral("Вариант\t") + parameterNames().join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (int v : *listed) {
         const auto texts = variantTexts(*read.file, v);
