@@ -1,0 +1,100 @@
+#include "ui/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace ui {
+
+namespace {
+
+const QString Russian = QStringLiteral("ru");
+const QString Translations = QStringLiteral(":/i18n");
+
+QString &chosen()
+{
+    static QString code; // empty: the desktop's
+    return code;
+}
+
+// The program's translation, and Qt's own for the same language.
+QTranslator &programTexts()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+QTranslator &qtTexts()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+} // namespace
+
+QStringList shippedLanguages()
+{
+    QStringList codes = {Russian};
+    const QString prefix = QStringLiteral("dcsim_"), suffix = QStringLiteral(".qm");
+    for (const QString &file : QDir(Translations).entryList({prefix + QLatin1Char('*') + suffix}, QDir::Files))
+        codes << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+    return codes;
+}
+
+QString firstShipped(const QStringList &wanted)
+{
+    const QStringList shipped = shippedLanguages();
+    for (const QString &name : wanted) {
+        // "C" and names Qt does not know have the language C, never shipped.
+        const QString code = QLocale::languageToCode(QLocale(name).language());
+        if (shipped.contains(code))
+            return code;
+    }
+    return Russian;
+}
+
+bool useLanguage(const QString &code)
+{
+    if (!shippedLanguages().contains(code))
+        return false;
+    chosen() = code;
+    if (QCoreApplication::instance())
+        installTranslations();
+    return true;
+}
+
+QString language()
+{
+    return chosen().isEmpty() ? firstShipped(QLocale::system().uiLanguages()) : chosen();
+}
+
+bool translated()
+{
+    return language() != Russian;
+}
+
+void installTranslations()
+{
+    QCoreApplication::removeTranslator(&programTexts());
+    QCoreApplication::removeTranslator(&qtTexts());
+    const QString code = language();
+    if (code != Russian && programTexts().load(Translations + QStringLiteral("/dcsim_") + code))
+        QCoreApplication::installTranslator(&programTexts());
+    if (code == QLatin1String("en"))
+        return;
+    for (const QString &folder : qtTranslationFolders()) {
+        if (qtTexts().load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(&qtTexts());
+            return;
+        }
+    }
+}
+
+QStringList qtTranslationFolders()
+{
+    return {QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+}
+
+} // namespace ui
