@@ -128,8 +128,22 @@ Without options the program starts as usual.</translation>
         <translation>factor</translation>
     </message>
     <message>
+        <source>Язык программы: %1. По умолчанию первый из них в списке языков рабочего стола (LANGUAGE, LANG), иначе ru.</source>
+        <extracomment>%1 the languages the program ships, &quot;ru, en&quot;.</extracomment>
+        <translation>The program&apos;s language: %1. By default the first of them in the desktop&apos;s list of languages (LANGUAGE, LANG), otherwise ru.</translation>
+    </message>
+    <message>
+        <source>язык</source>
+        <extracomment>The value of --lang, in the help.</extracomment>
+        <translation>language</translation>
+    </message>
+    <message>
         <source>Справка: dcsim --help</source>
         <translation>Help: dcsim --help</translation>
+    </message>
+    <message>
+        <source>--lang: нужен один из языков %1, а не «%2».</source>
+        <translation>--lang: expected one of the languages %1, not “%2”.</translation>
     </message>
     <message>
         <source>лишний аргумент «%1».</source>

@@ -1,6 +1,7 @@
 #include "task/commandline.h"
 
 #include "ui/callerfolder.h"
+#include "ui/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,6 +18,19 @@ constexpr int MaxVariant = 100000;
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
+
+// The value of --lang (also -lang or --lang=VALUE) when it is given, read
+// on its own before the help or any message is made; the other options are
+// read afterwards, in that language.
+std::optional<QString> languageAsked(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption lang(QStringLiteral("lang"), {}, QStringLiteral("code"));
+    parser.addOption(lang);
+    parser.parse(arguments); // fails on every other option, which is read later
+    return parser.isSet(lang) ? std::optional(parser.value(lang)) : std::nullopt;
+}
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -45,6 +59,10 @@ std::optional<QList<int>> variantList(const QString &text)
 
 Start readCommandLine(const QStringList &arguments)
 {
+    const std::optional<QString> asked = languageAsked(arguments);
+    const bool languageShipped = !asked || ui::useLanguage(*asked);
+    const QString languages = ui::shippedLanguages().join(QLatin1String(", "));
+
     QCommandLineParser parser;
     // Qt's own single-dash options (-platform, -style) stay whole words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -76,7 +94,15 @@ Start readCommandLine(const QStringList &arguments)
                   "для проектора."),
         //: The value of --zoom, in the help.
         Texts::tr("множитель"));
-    parser.addOptions({taskFile, variant, answers, zoom});
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        //: %1 the languages the program ships, "ru, en".
+        Texts::tr("Язык программы: %1. По умолчанию первый из них в списке языков рабочего стола "
+                  "(LANGUAGE, LANG), иначе ru.")
+            .arg(languages),
+        //: The value of --lang, in the help.
+        Texts::tr("язык"));
+    parser.addOptions({taskFile, variant, answers, zoom, lang});
     // Left to the application object, as in every Qt program.
     for (const char *name : {"platform", "platformtheme", "style", "stylesheet", "display"}) {
         QCommandLineOption qtOption(QString::fromLatin1(name), {}, QStringLiteral("значение"));
@@ -95,6 +121,8 @@ Start readCommandLine(const QStringList &arguments)
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
+    if (!languageShipped)
+        return usageError(Texts::tr("--lang: нужен один из языков %1, а не «%2».").arg(languages, *asked));
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         print(stdout, parser.helpText());
         start.exitStatus = 0;
