@@ -17,7 +17,9 @@
 #include "ui/accessiblelineedit.h"
 #include "ui/announcer.h"
 #include "ui/colours.h"
+#include "ui/fittext.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/messageboxes.h"
 #include "ui/naming.h"
 
@@ -127,6 +129,12 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, const task::Task *task)
     m_announcer = new ui::Announcer(surface);
     graphs = new graphs::Graphs(surface, s, m_announcer);
     buildFitAndMenus();
+    // The window is laid out in pixels for the Russian captions, which stand
+    // as they always have; a translated one too wide for its control is
+    // drawn smaller, never cut.
+    if (ui::translated())
+        for (QWidget *control : surface->findChildren<QWidget *>())
+            ui::fitCaption(control);
     setFocusOrder();
     connectHandlers();
     // The table, graphs and report as files.
