@@ -48,6 +48,8 @@ private slots:
                                     << "dcsim: --lang: expected one of the languages ru, en, not “de”.\nHelp: dcsim --help\n";
         QTest::newRow("help") << QStringList{"-lang", "en", "--help"} << "LANG=ru_RU.UTF-8" << 0
                               << "  --lang <language>     The program's language: ru, en. By default the first of";
+        QTest::newRow("Russian help") << QStringList{"--lang", "ru", "--help"} << "LANGUAGE=en" << 0
+                                      << "--lang <язык>";
     }
     void chosen()
     {
