@@ -136,9 +136,10 @@ private slots:
         w->setGeometry(w->x() - left, w->y(), width + 100, w->height());
         const QImage wide = w->grab().toImage();
         const qreal scale = wide.devicePixelRatio();
+        const int edge = std::ceil(frame * scale);
         int ink = 0;
-        for (int y = frame * scale; y < wide.height() - frame * scale; ++y)
-            for (int x = frame * scale; x < wide.width() - frame * scale; ++x)
+        for (int y = edge; y < wide.height() - edge; ++y)
+            for (int x = edge; x < wide.width() - edge; ++x)
                 if (qGray(wide.pixel(x, y)) < 96 && ++ink)
                     QVERIFY2(x > (left + frame) * scale && x < (left + width - frame - 1) * scale, qPrintable(QString::number(x)));
         QVERIFY(ink > 20 && w->font().pointSizeF() >= 8);
