@@ -426,12 +426,12 @@ Without options the program starts as usual.</translation>
     <message>
         <source>Маловато будет!</source>
         <extracomment>A typed value below the parameter&apos;s bounds (colloquial).</extracomment>
-        <translation>Not enough!</translation>
+        <translation>Too small!</translation>
     </message>
     <message>
         <source>Многовато будет!</source>
         <extracomment>A typed value above the parameter&apos;s bounds (colloquial).</extracomment>
-        <translation>Too much!</translation>
+        <translation>Too large!</translation>
     </message>
     <message>
         <source>Опасно для жизни!</source>
@@ -443,7 +443,7 @@ Without options the program starts as usual.</translation>
     <name>TaskFile</name>
     <message>
         <source>ожидается диапазон вида «от..до, шаг», например «4.5..12, 0.1»</source>
-        <translation>a range of the form “low..high, step” is expected, for example “4.5..12, 0.1”</translation>
+        <translation>a range of the form “from..to, step” is expected, for example “4.5..12, 0.1”</translation>
     </message>
     <message>
         <source>нижний конец диапазона, %1, вне допустимых пределов («%2»)</source>
