@@ -5,18 +5,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <cstdio>
-
 namespace task {
 
 namespace {
 
 constexpr int MaxVariant = 100000;
-
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-}
 
 // "1-30", "1,4,7-9": the variants in the order given.
 std::optional<QList<int>> variantList(const QString &text)
@@ -81,20 +74,20 @@ Start readCommandLine(const QStringList &arguments)
 
     Start start;
     auto usageError = [&start](const QString &message) {
-        print(stderr, QStringLiteral("dcsim: %1\nСправка: dcsim --help\n").arg(message));
+        start.errors = QStringLiteral("dcsim: %1\nСправка: dcsim --help\n").arg(message);
         start.exitStatus = 2;
         return start;
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        print(stdout, parser.helpText());
+        start.output = parser.helpText();
         start.exitStatus = 0;
         return start;
     }
     if (parser.isSet(version)) {
-        print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
-                          QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        start.output = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                       QCoreApplication::applicationVersion() + QLatin1Char('\n');
         start.exitStatus = 0;
         return start;
     }
@@ -139,7 +132,7 @@ Start readCommandLine(const QStringList &arguments)
     }
     const ReadResult read = readTaskFile(path);
     if (!read.file) {
-        print(stderr, QString(read.error).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n'));
+        start.errors = QString(read.error).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n');
         start.exitStatus = 1;
         return start;
     }
@@ -151,7 +144,7 @@ Start readCommandLine(const QStringList &arguments)
             table += QLatin1Char('\t') + text;
         table += QLatin1Char('\n');
     }
-    print(stdout, table);
+    start.output = table;
     start.exitStatus = 0;
     return start;
 }
