@@ -3,20 +3,58 @@
 #include "task/commandline.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QScreen>
 
 #include <algorithm>
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include "app/windowsstart.h"
+#endif
+
+namespace {
+
+void print(std::FILE *stream, const QString &text)
+{
+#ifdef Q_OS_WIN
+    if (writeToConsole(stream, text))
+        return;
+#endif
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    startInProgramFolder();
+#endif
     // Options are read before the window's application object exists: the
     // zoom must be known by then, and help, version and answers need no
     // display at all.
     task::Start start;
     if (argc > 1) {
-        QCoreApplication commandLine(argc, argv);
-        setUpApplication();
-        start = task::readCommandLine(QCoreApplication::arguments());
+        bool seen = true; // what is printed reaches the user
+#ifdef Q_OS_WIN
+        seen = useParentConsole();
+#endif
+        {
+            QCoreApplication commandLine(argc, argv);
+            setUpApplication();
+            start = task::readCommandLine(QCoreApplication::arguments());
+        }
+        if (seen || (start.output.isEmpty() && start.errors.isEmpty())) {
+            print(stdout, start.output);
+            print(stderr, start.errors);
+        } else {
+            // Started without a console, as from a shortcut: what it would
+            // print is shown in a message box instead.
+            QApplication app(argc, argv);
+            setUpApplication();
+            QMessageBox::information(nullptr, QStringLiteral("dcsim"), start.output + start.errors);
+        }
         if (start.exitStatus)
             return *start.exitStatus;
     }

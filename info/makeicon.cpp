@@ -1,9 +1,13 @@
 // Writes the program's icon into a hicolor icon theme folder, all from one
-// drawing: makeicon <folder> gives <folder>/<n>x<n>/apps/dcsim.png for each
-// side in IconSides and <folder>/scalable/apps/dcsim.svg.
+// drawing: makeicon <folder> <file.ico> gives <folder>/<n>x<n>/apps/dcsim.png
+// for each side in IconSides, <folder>/scalable/apps/dcsim.svg, and the same
+// sides in one Windows icon file for the program's resources.
 #include "info/pictures.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -47,13 +51,44 @@ bool writeIcon(const QDir &theme, const QString &size, const QString &name,
     return false;
 }
 
+// A Windows icon file: a directory of the images, then each image as PNG,
+// which Windows reads at every size since Vista.
+bool writeIco(const QString &fileName)
+{
+    QList<QByteArray> pngs;
+    for (int side : IconSides) {
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        if (!info::iconImage(side).save(&png, "PNG"))
+            return false;
+        pngs << png.data();
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(pngs.size()); // reserved, type 1 (icon), count
+    quint32 offset = 6 + 16 * pngs.size();
+    for (qsizetype i = 0; i < pngs.size(); ++i) {
+        const int side = IconSides[i];
+        // The side as a byte, 0 meaning 256; no palette; one plane of 32 bits.
+        out << quint8(side % 256) << quint8(side % 256) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+            << quint32(pngs[i].size()) << offset;
+        offset += pngs[i].size();
+    }
+    for (const QByteArray &png : pngs)
+        out.writeRawData(png.constData(), static_cast<int>(png.size()));
+    return out.status() == QDataStream::Ok && file.flush();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <icon theme folder>\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <icon theme folder> <file.ico>\n", argv[0]);
         return 2;
     }
     const QDir theme(QString::fromLocal8Bit(argv[1]));
@@ -63,5 +98,10 @@ int main(int argc, char *argv[])
         if (!writeIcon(theme, size, QStringLiteral("dcsim.png"), png))
             return 1;
     }
-    return writeIcon(theme, QStringLiteral("scalable"), QStringLiteral("dcsim.svg"), writeSvg) ? 0 : 1;
+    if (!writeIcon(theme, QStringLiteral("scalable"), QStringLiteral("dcsim.svg"), writeSvg))
+        return 1;
+    if (writeIco(QString::fromLocal8Bit(argv[2])))
+        return 0;
+    std::fprintf(stderr, "cannot write %s\n", argv[2]);
+    return 1;
 }

@@ -6,8 +6,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <cstdio>
-
 namespace task {
 
 namespace {
@@ -30,11 +28,6 @@ std::optional<QString> languageAsked(const QStringList &arguments)
     parser.addOption(lang);
     parser.parse(arguments); // fails on every other option, which is read later
     return parser.isSet(lang) ? std::optional(parser.value(lang)) : std::nullopt;
-}
-
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
 }
 
 // "1-30", "1,4,7-9": the variants in the order given.
@@ -115,7 +108,7 @@ Start readCommandLine(const QStringList &arguments)
 
     Start start;
     auto usageError = [&start](const QString &message) {
-        print(stderr, QStringLiteral("dcsim: %1\n%2\n").arg(message, Texts::tr("Справка: dcsim --help")));
+        start.errors = QStringLiteral("dcsim: %1\n%2\n").arg(message, Texts::tr("Справка: dcsim --help"));
         start.exitStatus = 2;
         return start;
     };
@@ -124,13 +117,13 @@ Start readCommandLine(const QStringList &arguments)
     if (!languageShipped)
         return usageError(Texts::tr("--lang: нужен один из языков %1, а не «%2».").arg(languages, *asked));
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        print(stdout, parser.helpText());
+        start.output = parser.helpText();
         start.exitStatus = 0;
         return start;
     }
     if (parser.isSet(version)) {
-        print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
-                          QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        start.output = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                       QCoreApplication::applicationVersion() + QLatin1Char('\n');
         start.exitStatus = 0;
         return start;
     }
@@ -175,7 +168,7 @@ Start readCommandLine(const QStringList &arguments)
     }
     const ReadResult read = readTaskFile(path);
     if (!read.file) {
-        print(stderr, QString(read.error).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n'));
+        start.errors = QString(read.error).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n');
         start.exitStatus = 1;
         return start;
     }
@@ -188,7 +181,7 @@ Start readCommandLine(const QStringList &arguments)
             table += QLatin1Char('\t') + text;
         table += QLatin1Char('\n');
     }
-    print(stdout, table);
+    start.output = table;
     start.exitStatus = 0;
     return start;
 }

@@ -15,13 +15,15 @@ struct Start {
     std::optional<int> exitStatus; // set: end now with it, no window (help, version, answers, errors)
     double zoom = 0;               // the whole window enlarged this many times; 0: not asked for
     Task task;                     // from --task and --variant
+    QString output;                // for standard output: help, version, answers
+    QString errors;                // for standard error: what was wrong
 };
 
 // Reads `arguments` (the first is the program). Needs the application
 // object for the program's name, version and the help text. --lang is read
 // first and used at once, so that the help and every message are in that
-// language. What the user asked to see (help, version, answers) goes to
-// standard output, a bad option or value to standard error with exit
+// language. What the user asked to see (help, version, answers) is for
+// standard output, a bad option or value for standard error with exit
 // status 2.
 Start readCommandLine(const QStringList &arguments);
 

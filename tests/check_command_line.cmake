@@ -1,9 +1,12 @@
 # The command line through the real program (DCSIM), with no display to open
 # a window on: help, version, a bad option, a zoom out of range, and the
 # teacher's answers for the example task (TASK), the same twice.
+# EMULATOR: what runs DCSIM, as words separated by spaces (Wine for a Windows
+# build); LINUX_DCSIM: a Linux build's program to compare the answers with.
 cmake_policy(VERSION 3.25)
+separate_arguments(EMULATOR)
 function(run status expected)
-  execute_process(COMMAND "${DCSIM}" ${ARGN} RESULT_VARIABLE got OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  execute_process(COMMAND ${EMULATOR} "${DCSIM}" ${ARGN} RESULT_VARIABLE got OUTPUT_VARIABLE out ERROR_VARIABLE err)
   string(FIND "${out}${err}" "${expected}" at)
   if(NOT got STREQUAL status OR at EQUAL -1)
     message(FATAL_ERROR "dcsim ${ARGN}: status ${got}, expected ${status} and \"${expected}\" in:\n${out}${err}")
@@ -20,4 +23,14 @@ set(first "${out}")
 run(0 "\n21\t5.5\t0.6\t150\t0.5\t100\n" --task "${TASK}" --answers 1-30)
 if(NOT out STREQUAL first)
   message(FATAL_ERROR "two runs gave different answers:\n${first}\n${out}")
+endif()
+
+# Windows and Linux draw the same variants, to the last digit printed.
+if(LINUX_DCSIM)
+  run(0 "\n100000\t" --task "${TASK}" --answers 1-100000)
+  string(REPLACE "\r\n" "\n" windows "${out}")
+  execute_process(COMMAND "${LINUX_DCSIM}" --task "${TASK}" --answers 1-100000 OUTPUT_VARIABLE linux)
+  if(NOT windows STREQUAL linux)
+    message(FATAL_ERROR "the Windows program's answers differ from the Linux program's")
+  endif()
 endif()

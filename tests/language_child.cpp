@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
         QCoreApplication commandLine(argc, argv);
         setUpApplication();
         const task::Start start = task::readCommandLine(QCoreApplication::arguments());
+        std::fputs((start.output + start.errors).toUtf8().constData(), stdout);
         if (start.exitStatus)
             return *start.exitStatus;
     }

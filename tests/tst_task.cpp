@@ -62,7 +62,7 @@ private slots:
         const QString told = boxes->errors.join('|');
         const QString usual = "\r\nПрограмма запускается с обычными значениями.";
         QVERIFY2(error.isEmpty() ? told.isEmpty()
-                                 : boxes->errors.size() == 1 && told.startsWith("Файл задания «" + path + "»") &&
+                                 : boxes->errors.size() == 1 && told.startsWith("Файл задания «" + QDir::toNativeSeparators(path) + "»") &&
                                        told.contains(error) && told.endsWith(usual),
                  qPrintable(told));
     }

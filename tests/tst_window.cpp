@@ -291,7 +291,7 @@ private slots:
     {
         QFETCH(QString, scenario);
         QProcess child;
-        child.start(QCoreApplication::applicationDirPath() + "/exit_child", {scenario});
+        child.start(QCoreApplication::applicationDirPath() + "/exit_child", {scenario}, QIODevice::ReadOnly | QIODevice::Text);
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);

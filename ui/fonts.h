@@ -10,8 +10,8 @@ QFont timesNewRoman(double points, bool bold = false);
 
 // The font of the controls that have none of their own (the graphs and their
 // tick labels, the measurement buttons, the rheostat's value, the Authors
-// text): 8 pt Liberation Sans, Arial's metric twin, whatever the desktop's
-// font. The window is laid out in pixels for a small sans-serif font whose
+// text): 8 pt Liberation Sans, Arial's metric twin (on Windows, Arial
+// itself), whatever the desktop's font. The window is laid out in pixels for a small sans-serif font whose
 // digits are about 6 pixels wide; a larger desktop font would run the tick
 // labels together and clip the captions.
 QFont systemDefaultFont();

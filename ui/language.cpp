@@ -94,7 +94,9 @@ void installTranslations()
 
 QStringList qtTranslationFolders()
 {
-    return {QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    // Qt's own texts come with Qt, or on Windows with the program.
+    return {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+            QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
 }
 
 } // namespace ui
