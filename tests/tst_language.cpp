@@ -53,6 +53,9 @@ private slots:
     }
     void chosen()
     {
+#ifdef Q_OS_WIN
+        QSKIP("Windows gives its languages through its settings, not through the environment");
+#endif
         QFETCH(QStringList, arguments);
         QFETCH(QString, environment);
         QProcess child;
@@ -100,13 +103,16 @@ private slots:
         for (QWidget *top : QApplication::topLevelWidgets())
             walk(top);
         form.close();
+        QVERIFY(texts.contains("Are you absolutely sure?"));
+#ifndef Q_OS_WIN // the report read back by Poppler's pdftotext, which Wine has not
         QTemporaryDir folder;
         QVERIFY(form.findChild<report::ExportActions *>()->writeReport(folder.filePath("report.pdf")));
         QProcess pdftotext;
         pdftotext.start("pdftotext", {folder.filePath("report.pdf"), "-"});
         QVERIFY(pdftotext.waitForFinished());
         texts << QString::fromUtf8(pdftotext.readAll());
-        QVERIFY(texts.contains("Are you absolutely sure?") && texts.last().contains("Laboratory report"));
+        QVERIFY(texts.last().contains("Laboratory report"));
+#endif
         // No Russian letter is left; the English texts need no exception, not even for units.
         QCOMPARE(texts.filter(QRegularExpression("\\p{Cyrillic}")).join(" | "), QString());
         // Nor is any text of the translation unfinished or obsolete.

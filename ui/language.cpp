@@ -13,9 +13,18 @@ namespace {
 const QString Russian = QStringLiteral("ru");
 const QString Translations = QStringLiteral(":/i18n");
 
-QString &chosen()
+// The language --lang asked for; empty: the desktop's.
+QString &asked()
 {
-    static QString code; // empty: the desktop's
+    static QString code;
+    return code;
+}
+
+// The language whose translations are installed: Russian, the texts as
+// written, until they are.
+QString &inUse()
+{
+    static QString code = Russian;
     return code;
 }
 
@@ -59,7 +68,7 @@ bool useLanguage(const QString &code)
 {
     if (!shippedLanguages().contains(code))
         return false;
-    chosen() = code;
+    asked() = code;
     if (QCoreApplication::instance())
         installTranslations();
     return true;
@@ -67,7 +76,7 @@ bool useLanguage(const QString &code)
 
 QString language()
 {
-    return chosen().isEmpty() ? firstShipped(QLocale::system().uiLanguages()) : chosen();
+    return inUse();
 }
 
 bool translated()
@@ -79,7 +88,8 @@ void installTranslations()
 {
     QCoreApplication::removeTranslator(&programTexts());
     QCoreApplication::removeTranslator(&qtTexts());
-    const QString code = language();
+    inUse() = asked().isEmpty() ? firstShipped(QLocale::system().uiLanguages()) : asked();
+    const QString code = inUse();
     if (code != Russian && programTexts().load(Translations + QStringLiteral("/dcsim_") + code))
         QCoreApplication::installTranslator(&programTexts());
     if (code == QLatin1String("en"))

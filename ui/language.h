@@ -29,15 +29,17 @@ QString firstShipped(const QStringList &wanted);
 // program does not ship.
 bool useLanguage(const QString &code);
 
-// The language in use: the one given to useLanguage(), else the desktop's.
+// The language in use: the one whose translations were installed last (the
+// one given to useLanguage(), else the desktop's); Russian, the texts as
+// written, before any were.
 QString language();
 
 // Whether the texts are translated: the language in use is not Russian.
 bool translated();
 
-// Installs the translations of the language in use into the present
-// application object, in place of any installed before. Called for every
-// application object, before its first text is made.
+// Installs the translations of the language asked for, else of the
+// desktop's, into the present application object, in place of any installed
+// before. Called for every application object, before its first text is made.
 void installTranslations();
 
 // The folders where Qt's own translations are looked for, in order.
