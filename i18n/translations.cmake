@@ -2,7 +2,8 @@
 # written in: one i18n/dcsim_<code>.ts each, edited with Qt Linguist. The
 # build compiles them with lrelease (a host tool, also when cross-compiling)
 # and embeds them in the ui library as :/i18n/dcsim_<code>.qm, where
-# ui/language finds them.
+# ui/language finds them. Included by ui/CMakeLists.txt: the rules belong to
+# the library's own folder, so that one lrelease run serves the resource.
 #
 #   cmake --build build --target update_translations
 #
@@ -10,15 +11,15 @@
 # added or changed since, as unfinished, and loses those that went.
 find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 
-set(DCSIM_TS_FILES ${CMAKE_CURRENT_SOURCE_DIR}/dcsim_en.ts)
+set(DCSIM_TS_FILES ${CMAKE_CURRENT_LIST_DIR}/dcsim_en.ts)
 
 # Every library that shows text; the list is looked at again at each build,
 # so new sources count without a new configuration.
-set(patterns)
+set(text_patterns)
 foreach(folder circuit ui graphs info report task app)
-  list(APPEND patterns ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h)
+  list(APPEND text_patterns ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h)
 endforeach()
-file(GLOB DCSIM_TEXT_SOURCES CONFIGURE_DEPENDS ${patterns})
+file(GLOB DCSIM_TEXT_SOURCES CONFIGURE_DEPENDS ${text_patterns})
 qt_add_lupdate(ui
   TS_FILES ${DCSIM_TS_FILES}
   SOURCES ${DCSIM_TEXT_SOURCES}
