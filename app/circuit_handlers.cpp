@@ -110,11 +110,21 @@ void Form1::Lblvkl_Click()
         box->setEnabled(!closing);
     for (int i = 1; i <= 10; ++i)
         graphs->table->N_S[static_cast<std::size_t>(i)]->setVisible(closing);
-    const QString state = closing ? QStringLiteral("замкнут") : QStringLiteral("разомкнут");
-    ui::showInName(Lblvkl, Lblvkl->toolTip(), state);
+    ui::showInName(Lblvkl, Lblvkl->toolTip(), keyState(closing));
     Lblvkl->setClosed(closing);
-    announce(QStringLiteral("Ключ ") + state);
+    //: Told to a screen reader when the switch closes, then its readings.
+    announce(closing ? tr("Ключ замкнут")
+                     //: Told to a screen reader when the switch opens, then its readings.
+                     : tr("Ключ разомкнут"));
     HScroll1_Change();
+}
+
+QString Form1::keyState(bool closed)
+{
+    //: The switch's state, after its name: "Ключ: замкнут".
+    return closed ? tr("замкнут")
+                  //: The switch's state, after its name: "Ключ: разомкнут".
+                  : tr("разомкнут");
 }
 
 void Form1::parameterChanged(QLineEdit *box, circuit::Parameter which, double &variable)
@@ -123,7 +133,7 @@ void Form1::parameterChanged(QLineEdit *box, circuit::Parameter which, double &v
     variable = value;
     const circuit::Verdict verdict = circuit::checkParameter(which, value);
     if (!verdict.accepted) {
-        m_boxes->error(this, QString::fromUtf8(verdict.message));
+        m_boxes->error(this, QCoreApplication::translate("Parameters", verdict.message));
         variable = verdict.resetValue;
         // Runs this handler again for the reset text before returning.
         box->setText(QString::fromStdString(circuit::signedText(verdict.resetValue)));

@@ -17,7 +17,9 @@
 #include "ui/accessiblelineedit.h"
 #include "ui/announcer.h"
 #include "ui/colours.h"
+#include "ui/fittext.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/messageboxes.h"
 #include "ui/naming.h"
 
@@ -110,7 +112,7 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, const task::Task *task)
     ui::installLineEditAccessibility();
 
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Моделирование работы электрической цепи постоянного тока"));
+    setWindowTitle(tr("Моделирование работы электрической цепи постоянного тока"));
     if (task && !task->title.isEmpty())
         setWindowTitle(windowTitle() + QStringLiteral(" — ") + task->title);
     surface = new Surface(this);
@@ -127,6 +129,12 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, const task::Task *task)
     m_announcer = new ui::Announcer(surface);
     graphs = new graphs::Graphs(surface, s, m_announcer);
     buildFitAndMenus();
+    // The window is laid out in pixels for the Russian captions, which stand
+    // as they always have; a translated one too wide for its control is
+    // drawn smaller, never cut.
+    if (ui::translated())
+        for (QWidget *control : surface->findChildren<QWidget *>())
+            ui::fitCaption(control);
     setFocusOrder();
     connectHandlers();
     // The table, graphs and report as files.
@@ -197,19 +205,22 @@ void Form1::buildSchematic()
         *l.shape = new LineShape(l.name, l.x1, l.y1, l.x2, l.y2, l.width, surface);
 
     Lbldv = makeLabel(surface, "Lbldv", {112, 130, 25, 14}, QStringLiteral("100"),
-                      QStringLiteral("Значение сопротивления"), surface->font());
+                      //: The rheostat's present resistance, shown beside its slider.
+                      tr("Значение сопротивления"), surface->font());
 
     Lblvkl = new KeyLabel(surface);
     Lblvkl->setGeometry(272, 100, 20, 20);
-    ui::nameControl(Lblvkl, QStringLiteral("Lblvkl"), QStringLiteral("Ключ"));
-    ui::showInName(Lblvkl, Lblvkl->toolTip(), QStringLiteral("разомкнут"));
+    //: The switch in the circuit.
+    ui::nameControl(Lblvkl, QStringLiteral("Lblvkl"), tr("Ключ"));
+    ui::showInName(Lblvkl, Lblvkl->toolTip(), keyState(false));
 }
 
 void Form1::buildParameterPanel(const task::Task *task)
 {
     const QFont labelFont = ui::timesNewRoman(11.25);
-    Lblnazvan = makeLabel(surface, "Lblnazvan", {297, 5, 135, 20}, QStringLiteral("Параметры задачи"),
-                          {}, ui::timesNewRoman(11.25, true));
+    Lblnazvan = makeLabel(surface, "Lblnazvan", {297, 5, 135, 20},
+                          //: Heading of the parameter panel.
+                          tr("Параметры задачи"), {}, ui::timesNewRoman(11.25, true));
     Lblnazvan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     struct Row {
@@ -222,29 +233,40 @@ void Form1::buildParameterPanel(const task::Task *task)
         const char *tooltip;
         int top;
     };
-    // "r(Oм)=" has a Latin capital O.
+    // "r(Oм)=" has a Latin capital O. The captions hold 70 pixels.
     const Row rows[5] = {
-        {&LblEds, "LblEds", "E (В)=", &TxtEdc, "TxtEdc", circuit::Parameter::Edc, "ЭДС источника", 25},
-        {&Lblr, "Lblr", "r(Oм)=", &Txtr, "Txtr", circuit::Parameter::r, "Внутреннее сопротивление источника", 46},
-        {&LblRv, "LblRv", "Rv(Ом)=", &TxtRv, "TxtRv", circuit::Parameter::Rv, "Сопротивление вольтметра", 69},
-        {&LblRa, "LblRa", "Ra(Ом)=", &TxtRa, "TxtRa", circuit::Parameter::Ra, "Сопротивление амперметра", 91},
-        {&LblRmax, "LblRmax", "Rmax(Ом)=", &TxtRmax, "TxtRmax", circuit::Parameter::Rmax,
-         "Максимальное сопротивление реостата", 113},
+        //: E, the source's EMF, in volts.
+        {&LblEds, "LblEds", QT_TR_NOOP("E (В)="), &TxtEdc, "TxtEdc", circuit::Parameter::Edc,
+         QT_TR_NOOP("ЭДС источника"), 25},
+        //: r, the source's internal resistance, in ohms.
+        {&Lblr, "Lblr", QT_TR_NOOP("r(Oм)="), &Txtr, "Txtr", circuit::Parameter::r,
+         QT_TR_NOOP("Внутреннее сопротивление источника"), 46},
+        //: Rv, the voltmeter's resistance, in ohms.
+        {&LblRv, "LblRv", QT_TR_NOOP("Rv(Ом)="), &TxtRv, "TxtRv", circuit::Parameter::Rv,
+         QT_TR_NOOP("Сопротивление вольтметра"), 69},
+        //: Ra, the ammeter's resistance, in ohms.
+        {&LblRa, "LblRa", QT_TR_NOOP("Ra(Ом)="), &TxtRa, "TxtRa", circuit::Parameter::Ra,
+         QT_TR_NOOP("Сопротивление амперметра"), 91},
+        //: Rmax, the rheostat's full resistance, in ohms.
+        {&LblRmax, "LblRmax", QT_TR_NOOP("Rmax(Ом)="), &TxtRmax, "TxtRmax", circuit::Parameter::Rmax,
+         QT_TR_NOOP("Максимальное сопротивление реостата"), 113},
     };
     for (const Row &row : rows)
-        *row.label = makeLabel(surface, row.labelName, {300, row.top, 70, 20},
-                               QString::fromUtf8(row.caption), QString::fromUtf8(row.tooltip),
+        *row.label = makeLabel(surface, row.labelName, {300, row.top, 70, 20}, tr(row.caption), tr(row.tooltip),
                                labelFont);
 
     // Windowed controls from here on.
-    Picture2 = makeMeter(surface, "Picture2", {8, 112, 50, 24}, QStringLiteral("Сила тока, А"), meterFont());
-    Picture1 = makeMeter(surface, "Picture1", {128, 76, 50, 24}, QStringLiteral("Напряжение, В"),
-                         meterFont());
+    Picture2 = makeMeter(surface, "Picture2", {8, 112, 50, 24},
+                         //: The ammeter's reading.
+                         tr("Сила тока, А"), meterFont());
+    Picture1 = makeMeter(surface, "Picture1", {128, 76, 50, 24},
+                         //: The voltmeter's reading.
+                         tr("Напряжение, В"), meterFont());
 
     HScroll1 = new Rheostat(surface);
     HScroll1->setGeometry(60, 160, 200, 25);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setAccessibleName(QStringLiteral("Реостат"));
+    HScroll1->setAccessibleName(tr("Реостат"));
 
     // The boxes' texts are in place before the load handler reads them; a
     // teacher's task may give its own and hide some.
@@ -252,25 +274,26 @@ void Form1::buildParameterPanel(const task::Task *task)
         const auto i = static_cast<std::size_t>(row.parameter);
         const QString text = task && !task->texts[i].isEmpty() ? task->texts[i]
                                                                : QString::fromUtf8(circuit::initialText(row.parameter));
-        *row.box = makeBox(surface, row.boxName, {370, row.top, 60, 25}, text, QString::fromUtf8(row.tooltip),
+        *row.box = makeBox(surface, row.boxName, {370, row.top, 60, 25}, text, tr(row.tooltip),
                            ui::colours::Yellowish);
         if (task && task->hidden[i])
             hideValue(*row.box);
     }
 
-    Frame1 = new QGroupBox(QStringLiteral("Выбор схемы"), surface);
+    //: The frame round the two wirings of the meters.
+    Frame1 = new QGroupBox(tr("Выбор схемы"), surface);
     Frame1->setGeometry(440, 10, 94, 60);
     Frame1->setFont(ui::timesNewRoman(9.75));
-    ui::nameControl(Frame1, QStringLiteral("Frame1"), QStringLiteral("Выбор схемы для опыта"));
+    ui::nameControl(Frame1, QStringLiteral("Frame1"), tr("Выбор схемы для опыта"));
     // The two scheme buttons belong to the window, over the frame.
-    Option1 = new QRadioButton(QStringLiteral("Схема 1"), surface);
+    Option1 = new QRadioButton(tr("Схема 1"), surface);
     Option1->setGeometry(448, 25, 65, 25);
     Option1->setFont(ui::timesNewRoman(9.75));
-    ui::nameControl(Option1, QStringLiteral("Option1"), QStringLiteral("Вольметр параллельно источнику"));
-    Option2 = new QRadioButton(QStringLiteral("Схема 2"), surface);
+    ui::nameControl(Option1, QStringLiteral("Option1"), tr("Вольметр параллельно источнику"));
+    Option2 = new QRadioButton(tr("Схема 2"), surface);
     Option2->setGeometry(448, 43, 65, 25);
     Option2->setFont(ui::timesNewRoman(9.75));
-    ui::nameControl(Option2, QStringLiteral("Option2"), QStringLiteral("Вольтметр параллельно реостату"));
+    ui::nameControl(Option2, QStringLiteral("Option2"), tr("Вольтметр параллельно реостату"));
     // The two make a choice of their own. Without a group Qt would take every
     // radio button on the surface, the graph choice's too, as one choice: a
     // click on the selected scheme would leave neither selected, and Tab
@@ -283,10 +306,8 @@ void Form1::buildParameterPanel(const task::Task *task)
 
 void Form1::buildFitAndMenus()
 {
-    txtK = makeBox(surface, "txtK", {290, 160, 60, 25}, {}, QStringLiteral("коэффициент k прямой U=kI+b"),
-                   ui::colours::Bluish);
-    txtB = makeBox(surface, "txtB", {376, 160, 65, 27}, {}, QStringLiteral("коэффициент b прямой U=kI+b"),
-                   ui::colours::Bluish);
+    txtK = makeBox(surface, "txtK", {290, 160, 60, 25}, {}, tr("коэффициент k прямой U=kI+b"), ui::colours::Bluish);
+    txtB = makeBox(surface, "txtB", {376, 160, 65, 27}, {}, tr("коэффициент b прямой U=kI+b"), ui::colours::Bluish);
     // They show the fitted coefficients; typing into them would change nothing.
     txtK->setReadOnly(true);
     txtB->setReadOnly(true);
@@ -301,20 +322,23 @@ void Form1::buildFitAndMenus()
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
+    QMenu *mnuFile = menuBar()->addMenu(tr("&Файл"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileSpravka1 = addItem(mnuFile, "mnuFileSpravka1", QStringLiteral("Справка 1"));
-    mnuFileSpravka2 = addItem(mnuFile, "mnuFileSpravka2", QStringLiteral("Справка 2"));
-    mnuFilesHistory = addItem(mnuFile, "mnuFilesHistory", QStringLiteral("История"));
+    //: The first reference document: the theory.
+    mnuFileSpravka1 = addItem(mnuFile, "mnuFileSpravka1", tr("Справка 1"));
+    //: The second reference document: the meters and the two circuits.
+    mnuFileSpravka2 = addItem(mnuFile, "mnuFileSpravka2", tr("Справка 2"));
+    mnuFilesHistory = addItem(mnuFile, "mnuFilesHistory", tr("История"));
 
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    QMenu *mnuHelp = menuBar()->addMenu(tr("&Помощь"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpInstruction = addItem(mnuHelp, "mnuHelpInstruction", QStringLiteral("Инструкция"));
-    mnuHelpUprav = addItem(mnuHelp, "mnuHelpUprav", QStringLiteral("Управление"));
+    mnuHelpInstruction = addItem(mnuHelp, "mnuHelpInstruction", tr("Инструкция"));
+    //: The document on how to work the program.
+    mnuHelpUprav = addItem(mnuHelp, "mnuHelpUprav", tr("Управление"));
     mnuHelpSep1 = mnuHelp->addSeparator();
     mnuHelpSep1->setObjectName(QStringLiteral("mnuHelpSep1"));
-    mnuHelpAvtors = addItem(mnuHelp, "mnuHelpAvtors", QStringLiteral("Авторы"));
-    mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&О программе"));
+    mnuHelpAvtors = addItem(mnuHelp, "mnuHelpAvtors", tr("Авторы"));
+    mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", tr("&О программе"));
 }
 
 QList<QWidget *> Form1::focusOrder() const

@@ -164,6 +164,9 @@ private:
     void connectHandlers();
     void parameterChanged(QLineEdit *box, circuit::Parameter which, double &variable);
 
+    // The key's state as its accessible name tells it: "замкнут", "разомкнут".
+    static QString keyState(bool closed);
+
     // Tells a screen reader what an action changed out of its sight, once
     // the window is on screen.
     void announce(const QString &message);

@@ -37,7 +37,7 @@ void Form1::mnuHelpInstruction_Click()
     // An editor that cannot be started is the one failure worth a word;
     // the window goes on as before.
     if (info::openText(QStringLiteral("instruction.txt")) == info::Opened::Failed)
-        m_boxes->error(this, QStringLiteral("Не удалось запустить текстовый редактор."));
+        m_boxes->error(this, tr("Не удалось запустить текстовый редактор."));
 }
 
 void Form1::mnuHelpAbout_Click()

@@ -22,7 +22,9 @@ report::LabReport Form1::labReport() const
         {w.LblEds, w.TxtEdc}, {w.Lblr, w.Txtr}, {w.LblRv, w.TxtRv}, {w.LblRa, w.TxtRa}, {w.LblRmax, w.TxtRmax}};
     for (const auto &[label, box] : parameters)
         r.parameters.push_back({box->toolTip(), label->text(),
-                                box->echoMode() == QLineEdit::Normal ? box->text().trimmed() : QStringLiteral("скрыто")});
+                                box->echoMode() == QLineEdit::Normal ? box->text().trimmed()
+                                                                     //: A value the teacher hides, in the report.
+                                                                     : tr("скрыто")});
     const QRadioButton *scheme = w.s.schema == 2 ? w.Option2 : w.Option1;
     QString wiring = scheme->toolTip();
     if (!wiring.isEmpty())

@@ -2,13 +2,21 @@
 
 #include <cmath>
 
+// The messages are translated where they are shown, in the context
+// "Parameters"; the mark lets the translation tools find them here, in a
+// library without Qt.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace circuit {
 
 namespace {
 
-const char *const TooLittle = "Маловато будет!";
-const char *const TooMuch = "Многовато будет!";
-const char *const Dangerous = "Опасно для жизни!";
+//: A typed value below the parameter's bounds (colloquial).
+const char *const TooLittle = QT_TRANSLATE_NOOP("Parameters", "Маловато будет!");
+//: A typed value above the parameter's bounds (colloquial).
+const char *const TooMuch = QT_TRANSLATE_NOOP("Parameters", "Многовато будет!");
+//: An EMF above 220 V.
+const char *const Dangerous = QT_TRANSLATE_NOOP("Parameters", "Опасно для жизни!");
 
 Verdict reject(const char *message, double resetValue) { return {false, message, resetValue}; }
 

@@ -7,7 +7,7 @@ enum class Parameter { Edc, r, Rv, Ra, Rmax };
 
 struct Verdict {
     bool accepted;
-    const char *message; // UTF-8; null when accepted
+    const char *message; // UTF-8, in Russian (translated in the context "Parameters"); null when accepted
     double resetValue;   // the value the parameter goes back to when rejected
 };
 

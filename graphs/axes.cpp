@@ -5,6 +5,8 @@
 #include "ui/colours.h"
 #include "ui/numbertexts.h"
 
+#include <QCoreApplication>
+
 #include <cfloat>
 #include <cmath>
 #include <functional>
@@ -21,6 +23,12 @@ constexpr int ThinWidth = 1;  // grid lines and label anchors
 constexpr int LoopLimit = 1000; // far above the 21 steps of a curve
 
 float f(double v) { return static_cast<float>(v); }
+
+// The captions are translated with the graph choice's texts.
+QString caption(const char *text)
+{
+    return QCoreApplication::translate("graphs::Plots", text);
+}
 
 // The grid lines at divisions 1 to 9 with their tick labels (none while the
 // source is hidden). The vertical step is single precision in h(I), double
@@ -46,7 +54,7 @@ void drawGrid(Canvas &pic, circuit::SimState &s, bool singleDy)
 
 // Steps 1 to 11 of every graph: erase, scale, axes, grid, labels, captions.
 // False when the scale cannot be drawn; the canvas is then left blank.
-bool drawFrame(Canvas &pic, circuit::SimState &s, const char *caption, bool singleDy)
+bool drawFrame(Canvas &pic, circuit::SimState &s, const char *vertical, bool singleDy)
 {
     pic.cls();
     if (!scaleDrawable(s.Xmax, s.Ymax)) {
@@ -59,9 +67,10 @@ bool drawFrame(Canvas &pic, circuit::SimState &s, const char *caption, bool sing
     pic.line(0, 0, f(s.Xmax), 0, ui::colours::Black);
     drawGrid(pic, s, singleDy);
     pic.moveTo(f(0.03 * (s.Xmax - s.Xmin)), f(s.Ymax));
-    pic.print(QString::fromUtf8(caption));
+    pic.print(caption(vertical));
     pic.moveTo(f(s.Xmax - 0.05 * (s.Xmax - s.Xmin)), f(0.1 * s.Ymax));
-    pic.print(QStringLiteral("I, A"));
+    //: The current axis's caption: I in amperes.
+    pic.print(caption(QT_TRANSLATE_NOOP("graphs::Plots", "I, A")));
     return true;
 }
 
@@ -96,7 +105,8 @@ void axes_1(Canvas &Picture3, circuit::SimState &s)
     s.Ikz = s.Edc / s.r;
     s.Xmax = s.Ikz;
     s.Ymax = s.Edc;
-    if (!drawFrame(Picture3, s, "U, B", false) || s.sourceHidden)
+    //: The voltage axis's caption: U in volts (a Latin B, as the Russian В).
+    if (!drawFrame(Picture3, s, QT_TRANSLATE_NOOP("graphs::Plots", "U, B"), false) || s.sourceHidden)
         return;
     Picture3.pset(0, f(s.Edc), ui::colours::Black);
     Picture3.setDrawWidth(ThickWidth);
@@ -109,7 +119,8 @@ void axes_2(Canvas &Picture4, circuit::SimState &s)
     s.Ymin = 0;
     s.Xmax = s.Ikz;
     s.Ymax = s.Ikz * s.Edc;
-    if (!drawFrame(Picture4, s, "Pв,Po, Bт", false) || s.sourceHidden)
+    //: The power axis's caption: the useful power Pв and the total power Po, in watts.
+    if (!drawFrame(Picture4, s, QT_TRANSLATE_NOOP("graphs::Plots", "Pв,Po, Bт"), false) || s.sourceHidden)
         return;
     Picture4.pset(0, 0, ui::colours::Black);
     Picture4.setDrawWidth(ThickWidth);
@@ -124,7 +135,8 @@ void axes_3(Canvas &Picture5, circuit::SimState &s)
     s.Ymin = 0;
     s.Xmax = s.Ikz;
     s.Ymax = 1;
-    if (!drawFrame(Picture5, s, "h, %", true) || s.sourceHidden)
+    //: The efficiency axis's caption; the efficiency runs from 0 to 1.
+    if (!drawFrame(Picture5, s, QT_TRANSLATE_NOOP("graphs::Plots", "h, %"), true) || s.sourceHidden)
         return;
     Picture5.pset(0, 1, ui::colours::Black);
     Picture5.setDrawWidth(ThickWidth);

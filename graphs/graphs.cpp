@@ -50,7 +50,7 @@ void Graphs::N_S_Click(int Index)
 void Graphs::ochistka()
 {
     if (table->recordedRows() > 0)
-        announce(QStringLiteral("Таблица измерений очищена"));
+        announce(tr("Таблица измерений очищена"));
     for (std::size_t n = 1; n <= 10; ++n) {
         s.I_m[n] = 0;
         s.U_m[n] = 0;

@@ -30,9 +30,15 @@ Plots::Plots(QWidget *surface, circuit::SimState &state) : QObject(surface), s(s
         const char *accessibleName;
     };
     const Graph graphsToMake[3] = {
-        {&Picture3, "Picture3", {288, 200, 57, 233}, "График U(I)"},
-        {&Picture4, "Picture4", {368, 200, 49, 233}, "График Pв(I), Po(I)"},
-        {&Picture5, "Picture5", {456, 200, 65, 233}, "График h(I)"},
+        {&Picture3, "Picture3", {288, 200, 57, 233},
+         //: The voltage against the current, as a screen reader names it.
+         QT_TR_NOOP("График U(I)")},
+        {&Picture4, "Picture4", {368, 200, 49, 233},
+         //: The useful and the total power against the current, as a screen reader names it.
+         QT_TR_NOOP("График Pв(I), Po(I)")},
+        {&Picture5, "Picture5", {456, 200, 65, 233},
+         //: The efficiency against the current, as a screen reader names it.
+         QT_TR_NOOP("График h(I)")},
     };
     const QPalette system = surface->palette();
     for (const Graph &graph : graphsToMake) {
@@ -42,13 +48,14 @@ Plots::Plots(QWidget *surface, circuit::SimState &state) : QObject(surface), s(s
         canvas->setFocusPolicy(Qt::StrongFocus);
         canvas->setForeColor(system.color(QPalette::WindowText));
         canvas->setBackColor(system.color(QPalette::Base));
-        canvas->setAccessibleName(QString::fromUtf8(graph.accessibleName));
+        canvas->setAccessibleName(tr(graph.accessibleName));
         *graph.canvas = canvas;
     }
     Picture3->setBackColor(ui::colours::White);
     Picture3->setClickable(true);
 
-    Frame2 = new QGroupBox(QStringLiteral("график"), surface);
+    //: The frame round the choice of the graph shown.
+    Frame2 = new QGroupBox(tr("график"), surface);
     Frame2->setGeometry(440, 80, 94, 73);
     Frame2->setFont(ui::timesNewRoman(9.75));
     ui::nameControl(Frame2, QStringLiteral("Frame2"), {}, Frame2->title());
@@ -62,19 +69,25 @@ Plots::Plots(QWidget *surface, circuit::SimState &state) : QObject(surface), s(s
         void (Plots::*handler)();
     };
     const Choice choices[3] = {
-        {&Option3, "Option3", {8, 16, 80, 15}, "U(I)", "Зависимость напряжения от тока", &Plots::Option3_Click},
-        {&Option4, "Option4", {8, 33, 80, 17}, "Pв(I), Po(I)", "Зависимости мощностей от тока", &Plots::Option4_Click},
-        {&Option5, "Option5", {8, 50, 80, 17}, "h(I)", "", &Plots::Option5_Click},
+        {&Option3, "Option3", {8, 16, 80, 15},
+         //: Graph choice: the voltage against the current.
+         QT_TR_NOOP("U(I)"), QT_TR_NOOP("Зависимость напряжения от тока"), &Plots::Option3_Click},
+        {&Option4, "Option4", {8, 33, 80, 17},
+         //: Graph choice: the useful power (Pв) and the total power (Po) against the current.
+         QT_TR_NOOP("Pв(I), Po(I)"), QT_TR_NOOP("Зависимости мощностей от тока"), &Plots::Option4_Click},
+        {&Option5, "Option5", {8, 50, 80, 17},
+         //: Graph choice: the efficiency against the current.
+         QT_TR_NOOP("h(I)"), nullptr, &Plots::Option5_Click},
     };
     // An explicit group: Tab then always reaches the selected button.
     auto *group = new QButtonGroup(this);
     group->setObjectName(QStringLiteral("graphChoice"));
     for (const Choice &c : choices) {
-        auto *button = new QRadioButton(QString::fromUtf8(c.caption), Frame2);
+        auto *button = new QRadioButton(tr(c.caption), Frame2);
         group->addButton(button);
         button->setGeometry(c.geometry);
         button->setFont(ui::timesNewRoman(9.75));
-        ui::nameControl(button, QLatin1String(c.name), QString::fromUtf8(c.tooltip), button->text());
+        ui::nameControl(button, QLatin1String(c.name), c.tooltip ? tr(c.tooltip) : QString(), button->text());
         // A selection made by the user or by the program runs the handler once.
         connect(button, &QRadioButton::toggled, this, [this, handler = c.handler](bool on) {
             if (on)
@@ -120,7 +133,8 @@ void Plots::drawFitLine(float KK, float KB)
 
 void Plots::describePoints(int recorded)
 {
-    const QString text = QStringLiteral("Точек измерений: %1").arg(recorded);
+    //: How many rows a graph shows, told to a screen reader.
+    const QString text = tr("Точек измерений: %1").arg(recorded);
     for (Canvas *canvas : {Picture3, Picture4, Picture5})
         ui::describe(canvas, text);
 }

@@ -23,13 +23,24 @@ struct ColumnLook {
     QColor background;
 };
 
-// The efficiency column shows the Greek eta in its header.
+// The efficiency column shows the Greek eta in its header. The headers
+// hold 45 to 47 pixels; the names tell a screen reader the columns.
 const ColumnLook Columns[5] = {
-    {"lblI", 30, 45, "I, A", "Сила тока, А", ui::colours::Yellowish},
-    {"lblU", 76, 45, "U, B", "Напряжение, В", ui::colours::Yellowish},
-    {"lblP0", 122, 47, "Po, Вт", "Полная мощность, Вт", ui::colours::Bluish},
-    {"lblPv", 170, 47, "Pв, Вт", "Полезная мощность, Вт", ui::colours::Bluish},
-    {"lblKPD", 218, 45, "η, %", "КПД, %", ui::colours::Bluish},
+    //: Header of the current column: I in amperes.
+    {"lblI", 30, 45, QT_TRANSLATE_NOOP("graphs::Table", "I, A"), QT_TRANSLATE_NOOP("graphs::Table", "Сила тока, А"),
+     ui::colours::Yellowish},
+    //: Header of the voltage column: U in volts (a Latin B, as the Russian В).
+    {"lblU", 76, 45, QT_TRANSLATE_NOOP("graphs::Table", "U, B"), QT_TRANSLATE_NOOP("graphs::Table", "Напряжение, В"),
+     ui::colours::Yellowish},
+    //: Header of the total power column: the source's power in watts.
+    {"lblP0", 122, 47, QT_TRANSLATE_NOOP("graphs::Table", "Po, Вт"),
+     QT_TRANSLATE_NOOP("graphs::Table", "Полная мощность, Вт"), ui::colours::Bluish},
+    //: Header of the useful power column: the rheostat's power in watts.
+    {"lblPv", 170, 47, QT_TRANSLATE_NOOP("graphs::Table", "Pв, Вт"),
+     QT_TRANSLATE_NOOP("graphs::Table", "Полезная мощность, Вт"), ui::colours::Bluish},
+    //: Header of the efficiency column, shown as a fraction from 0 to 1.
+    {"lblKPD", 218, 45, QT_TRANSLATE_NOOP("graphs::Table", "η, %"), QT_TRANSLATE_NOOP("graphs::Table", "КПД, %"),
+     ui::colours::Bluish},
 };
 
 constexpr int HeaderTop = 200;
@@ -39,10 +50,16 @@ constexpr int CellHeight = 20;
 
 int rowTop(int n) { return RowTop + RowPitch * (n - 1); }
 
+QString tooltipOf(const ColumnLook &c)
+{
+    return Table::tr(c.tooltip);
+}
+
 // A data cell has no tooltip; its name tells column and row.
 QString cellName(const ColumnLook &c, int n)
 {
-    return QStringLiteral("%1, строка %2").arg(QString::fromUtf8(c.tooltip)).arg(n);
+    //: A cell's name for a screen reader: %1 the column's name, %2 the row's number.
+    return Table::tr("%1, строка %2").arg(tooltipOf(c)).arg(n);
 }
 
 const QFont &cellFont()
@@ -62,10 +79,10 @@ QLabel *makeCell(QWidget *surface, const ColumnLook &c, int n)
     palette.setColor(QPalette::Window, c.background);
     cell->setPalette(palette);
     if (n == 0) {
-        cell->setText(QString::fromUtf8(c.header));
+        cell->setText(Table::tr(c.header));
         cell->setFont(ui::timesNewRoman(11.25, true));
         cell->setAlignment(Qt::AlignCenter);
-        ui::nameControl(cell, QStringLiteral("%1(0)").arg(QLatin1String(c.name)), QString::fromUtf8(c.tooltip));
+        ui::nameControl(cell, QStringLiteral("%1(0)").arg(QLatin1String(c.name)), tooltipOf(c));
     } else {
         cell->setFont(cellFont());
         cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -94,7 +111,7 @@ Table::Table(QWidget *surface) : QObject(surface)
         auto *button = new QPushButton(QString::number(n), surface);
         button->setGeometry(n <= 2 ? 9 : 8, rowTop(n), 20, 20);
         ui::nameControl(button, QStringLiteral("N_S(%1)").arg(n), {}, QString::number(n));
-        button->setAccessibleDescription(QStringLiteral("Записать измерение в строку %1").arg(n));
+        button->setAccessibleDescription(tr("Записать измерение в строку %1").arg(n));
         connect(button, &QPushButton::clicked, this, [this, n] { emit recordPressed(n); });
         button->installEventFilter(this); // Enter presses it, as Space does
         N_S[static_cast<std::size_t>(n)] = button;
@@ -131,8 +148,9 @@ QString Table::spokenRow(std::size_t n) const
     const QStringList texts = rowTexts(n);
     QStringList told;
     for (int c = 0; c < 5; ++c)
-        told << QString::fromUtf8(Columns[c].tooltip) + QStringLiteral(": ") + texts[c];
-    return QStringLiteral("Строка %1: ").arg(n) + told.join(QStringLiteral("; "));
+        told << tooltipOf(Columns[c]) + QStringLiteral(": ") + texts[c];
+    //: A recorded row as a screen reader is told it, before its five readings.
+    return tr("Строка %1: ").arg(n) + told.join(QStringLiteral("; "));
 }
 
 bool Table::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,6 @@
 #include "info/abouttext.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace info {
@@ -8,25 +9,44 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
+// The texts' translation contexts: the About box and the Authors window.
+struct About {
+    Q_DECLARE_TR_FUNCTIONS(About)
+};
+struct Authors {
+    Q_DECLARE_TR_FUNCTIONS(Authors)
+};
+
 } // namespace
 
 QString aboutText()
 {
     // Lines 3 and 7 hold one space so that an empty line shows. The project
     // has one version and no registration; the lines say so plainly.
+    // Every line is translated on its own: a translation keeps the twelve.
     const QStringList lines = {
-        QStringLiteral("Программа моделирует работу замкнутой электрической цепи"),
-        QStringLiteral("с учётом сопротивлений амперметра и вольметра."),
+        //: About box, line 1 of 12.
+        About::tr("Программа моделирует работу замкнутой электрической цепи"),
+        //: About box, line 2 of 12.
+        About::tr("с учётом сопротивлений амперметра и вольметра."),
         QStringLiteral(" "),
-        QStringLiteral("История версий:"),
-        QStringLiteral("Версия %1, 2026 г., Linux (Debian 12), команда проекта dcsim.").arg(programVersion()),
-        QStringLiteral("Это первая версия программы, более ранних версий нет."),
+        //: About box, line 4 of 12.
+        About::tr("История версий:"),
+        //: About box, line 5 of 12; %1 the version number.
+        About::tr("Версия %1, 2026 г., Linux (Debian 12), команда проекта dcsim.").arg(programVersion()),
+        //: About box, line 6 of 12.
+        About::tr("Это первая версия программы, более ранних версий нет."),
         QStringLiteral(" "),
-        QStringLiteral("Свидетельства о государственной регистрации у программы нет,"),
-        QStringLiteral("в государственный реестр программ она не внесена,"),
-        QStringLiteral("в официальном бюллетене сведения о ней не публиковались,"),
-        QStringLiteral("поэтому нет тома, года, номера и страницы бюллетеня"),
-        QStringLiteral("и нет веб-адреса такой публикации."),
+        //: About box, line 8 of 12: the program has no state registration certificate.
+        About::tr("Свидетельства о государственной регистрации у программы нет,"),
+        //: About box, line 9 of 12.
+        About::tr("в государственный реестр программ она не внесена,"),
+        //: About box, line 10 of 12.
+        About::tr("в официальном бюллетене сведения о ней не публиковались,"),
+        //: About box, line 11 of 12.
+        About::tr("поэтому нет тома, года, номера и страницы бюллетеня"),
+        //: About box, line 12 of 12.
+        About::tr("и нет веб-адреса такой публикации."),
     };
     return lines.join(CrLf);
 }
@@ -38,16 +58,23 @@ QString programVersion()
 
 QString authorsText()
 {
+    // Lines 1 to 5 are padded to 36 characters: a translation keeps within them.
     QStringList lines = {
-        QStringLiteral("©, Команда проекта dcsim, 2026"),
-        QStringLiteral("учёная степень: не указана,"),
-        QStringLiteral("учёное звание: не указано,"),
-        QStringLiteral("организация: не указана,"),
-        QStringLiteral("город и страна: не указаны,"),
+        //: Authors, line 1 of 6, at most 36 characters.
+        Authors::tr("©, Команда проекта dcsim, 2026"),
+        //: Authors, line 2 of 6, at most 36 characters: the academic degree.
+        Authors::tr("учёная степень: не указана,"),
+        //: Authors, line 3 of 6, at most 36 characters: the academic title.
+        Authors::tr("учёное звание: не указано,"),
+        //: Authors, line 4 of 6, at most 36 characters: the institution.
+        Authors::tr("организация: не указана,"),
+        //: Authors, line 5 of 6, at most 36 characters.
+        Authors::tr("город и страна: не указаны,"),
     };
     for (QString &line : lines)
         line = line.leftJustified(AuthorsLineWidth, QLatin1Char(' '));
-    lines << QStringLiteral("Адрес e-mail не указан.");
+    //: Authors, line 6 of 6.
+    lines << Authors::tr("Адрес e-mail не указан.");
     return lines.join(CrLf);
 }
 

@@ -13,7 +13,9 @@ enum class Opened {
     Failed,  // no application took it, or the editor could not start
 };
 
-// `fileName` is a bare name, resolved against the current directory.
+// `fileName` is a bare name, resolved against the current directory: the
+// document is the one in the folder of the language the program speaks
+// ("en/spravka1.pdf") when that folder has it, else the Russian one.
 Opened openDocument(const QString &fileName);
 // On Windows runs "notepad.exe fileName", which reports a missing file
 // itself; elsewhere the desktop's handler for plain text.

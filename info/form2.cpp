@@ -22,7 +22,7 @@ constexpr int BottomMargin = 8;
 Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Авторы"));
+    setWindowTitle(tr("Авторы"));
     setWindowIcon(info::windowIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(ui::systemDefaultFont());
@@ -32,7 +32,8 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
     Image1->setGeometry(32, 8, 150, 180);
     Image1->setPixmap(QPixmap::fromImage(info::authorsPicture()));
     ui::nameControl(Image1, QStringLiteral("Image1"), {},
-                        QStringLiteral("Схема цепи: источник, амперметр, вольтметр, реостат и ключ"));
+                    //: The picture's name for a screen reader.
+                    tr("Схема цепи: источник, амперметр, вольтметр, реостат и ключ"));
 
     Label1 = new QLabel(QStringLiteral("Label1"), this);
     Label1->setGeometry(Label1Rect);

@@ -78,17 +78,20 @@ ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBox
     setObjectName(QStringLiteral("exportActions"));
     copyTable = window.findChild<QAction *>(QStringLiteral("copyTable"));
     if (copyTable)
-        copyTable->setText(QStringLiteral("Копировать таблицу"));
-    saveTable = makeAction(&window, "saveTable", QStringLiteral("Сохранить таблицу (CSV)…"));
-    saveGraph = makeAction(&window, "saveGraph", QStringLiteral("Сохранить график (PNG)…"));
-    saveReport = makeAction(&window, "saveReport", QStringLiteral("Сохранить отчёт (PDF)…"), QKeySequence::Save);
-    printReport = makeAction(&window, "printReport", QStringLiteral("Печать отчёта…"), QKeySequence::Print);
+        copyTable->setText(tr("Копировать таблицу"));
+    saveTable = makeAction(&window, "saveTable", tr("Сохранить таблицу (CSV)…"));
+    saveGraph = makeAction(&window, "saveGraph", tr("Сохранить график (PNG)…"));
+    //: The one-page lab report.
+    saveReport = makeAction(&window, "saveReport", tr("Сохранить отчёт (PDF)…"), QKeySequence::Save);
+    printReport = makeAction(&window, "printReport", tr("Печать отчёта…"), QKeySequence::Print);
 
     // The dialogs open once the trigger has returned: a screen reader that
     // chose the item through its action is not kept waiting for the dialog.
     connect(saveTable, &QAction::triggered, this, [this] {
-        const QString path = askFile(QStringLiteral("Сохранить таблицу"), QStringLiteral("таблица-%1.csv").arg(stamp()),
-                                     QStringLiteral("Таблица CSV (*.csv)"));
+        //: A file dialog's title.
+        const QString path = askFile(tr("Сохранить таблицу"),
+                                     //: The suggested file name; %1 the date and time.
+                                     tr("таблица-%1.csv").arg(stamp()), tr("Таблица CSV (*.csv)"));
         if (!path.isEmpty())
             writeTable(path);
     }, Qt::QueuedConnection);
@@ -99,22 +102,25 @@ ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBox
                                      : graph == m_graphs.plots->Picture5 ? m_graphs.plots->Option5
                                                                           : m_graphs.plots->Option3;
         const QString name = choice->text().remove(QLatin1Char(' ')).remove(QLatin1Char(','));
-        const QString path = askFile(QStringLiteral("Сохранить график"),
-                                     QStringLiteral("график-%1-%2.png").arg(name, stamp()),
-                                     QStringLiteral("Рисунок PNG (*.png)"));
+        //: A file dialog's title.
+        const QString path = askFile(tr("Сохранить график"),
+                                     //: The suggested file name; %1 the graph, such as U(I), %2 the date and time.
+                                     tr("график-%1-%2.png").arg(name, stamp()), tr("Рисунок PNG (*.png)"));
         if (!path.isEmpty() && graph)
             writeGraph(*graph, path);
     }, Qt::QueuedConnection);
     connect(saveReport, &QAction::triggered, this, [this] {
-        const QString path = askFile(QStringLiteral("Сохранить отчёт"), QStringLiteral("отчёт-%1.pdf").arg(stamp()),
-                                     QStringLiteral("Документ PDF (*.pdf)"));
+        //: A file dialog's title.
+        const QString path = askFile(tr("Сохранить отчёт"),
+                                     //: The suggested file name; %1 the date and time.
+                                     tr("отчёт-%1.pdf").arg(stamp()), tr("Документ PDF (*.pdf)"));
         if (!path.isEmpty())
             writeReport(path);
     }, Qt::QueuedConnection);
     connect(printReport, &QAction::triggered, this, &ExportActions::print, Qt::QueuedConnection);
 
     // Shift+F10 asks the focused control for its context menu, as the Menu key does.
-    QAction *menuKey = makeAction(&window, "contextMenuKey", QStringLiteral("Контекстное меню"),
+    QAction *menuKey = makeAction(&window, "contextMenuKey", tr("Контекстное меню"),
                                   QKeySequence(Qt::SHIFT | Qt::Key_F10));
     connect(menuKey, &QAction::triggered, this, [this] {
         QWidget *focus = QApplication::focusWidget();
@@ -130,7 +136,8 @@ ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBox
     // the items of the menu before.
     m_menu = new QMenu(&window);
     m_menu->setObjectName(QStringLiteral("exportMenu"));
-    m_menu->setAccessibleName(QStringLiteral("Результаты"));
+    //: The context menu of the table and the graphs, as a screen reader names it.
+    m_menu->setAccessibleName(tr("Результаты"));
     if (copyTable) {
         m_menu->addAction(copyTable);
         m_menu->addSeparator();
@@ -194,8 +201,9 @@ bool ExportActions::writeFile(const QString &path, const std::function<bool(QIOD
         return true;
     const QString reason = file.errorString();
     file.cancelWriting();
-    m_boxes.error(&m_window, QStringLiteral("Не удалось сохранить файл «%1».\r\n%2")
-                                 .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), reason));
+    // The system's reason on a line of its own.
+    const QString name = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    m_boxes.error(&m_window, tr("Не удалось сохранить файл «%1».").arg(name) + QStringLiteral("\r\n") + reason);
     return false;
 }
 
@@ -239,7 +247,7 @@ void ExportActions::print()
     // Without a printer the dialog offers a PDF file only; it is suggested
     // where the other files go.
     if (QPrinterInfo::availablePrinterNames().isEmpty())
-        printer.setOutputFileName(QDir(startFolder()).filePath(QStringLiteral("отчёт-%1.pdf").arg(stamp())));
+        printer.setOutputFileName(QDir(startFolder()).filePath(tr("отчёт-%1.pdf").arg(stamp())));
     QPrintDialog dialog(&printer, &m_window);
     dialog.setObjectName(QStringLiteral("printDialog"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
@@ -251,8 +259,8 @@ void ExportActions::print()
         return;
     }
     m_boxes.error(&m_window, printer.outputFileName().isEmpty()
-                                 ? QStringLiteral("Не удалось напечатать отчёт на принтере «%1».").arg(printer.printerName())
-                                 : QStringLiteral("Не удалось сохранить файл «%1».").arg(printer.outputFileName()));
+                                 ? tr("Не удалось напечатать отчёт на принтере «%1».").arg(printer.printerName())
+                                 : tr("Не удалось сохранить файл «%1».").arg(printer.outputFileName()));
 }
 
 } // namespace report

@@ -4,6 +4,7 @@
 #include "graphs/table.h"
 #include "ui/fonts.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QWidget>
@@ -13,6 +14,11 @@
 namespace report {
 
 namespace {
+
+// The report's own texts' translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(LabReport)
+};
 
 // Writes and measures texts on the page, in the painter's device pixels.
 class Page
@@ -140,7 +146,8 @@ qreal paintTable(Page &page, qreal y, const LabReport &r)
         const QRectF number(left, top, numberWidth, rowHeight);
         page.frame(number);
         page.p.setFont(font);
-        page.p.drawText(number, Qt::AlignCenter, n == 0 ? QStringLiteral("№") : QString::number(n));
+        //: Header of the table's column of row numbers.
+        page.p.drawText(number, Qt::AlignCenter, n == 0 ? Texts::tr("№") : QString::number(n));
         for (int c = 0; c < 5; ++c) {
             const QRectF cell(left + numberWidth + c * cellWidth, top, cellWidth, rowHeight);
             page.frame(cell);
@@ -192,20 +199,24 @@ void paintLabReport(QPainter &painter, const QRectF &area, const LabReport &r)
 
     qreal y = area.top();
     y += page.line(y, r.title, titleFont(), Qt::AlignHCenter) + 1 * mm;
-    y += page.line(y, QStringLiteral("Отчёт о лабораторной работе"), bodyFont(), Qt::AlignHCenter) + 5 * mm;
-    page.line(y, QStringLiteral("Выполнил(а): ______________________________"), bodyFont());
-    y += page.line(y, r.madeAt.toString(QStringLiteral("dd.MM.yyyy, HH:mm")), bodyFont(), Qt::AlignRight) + 6 * mm;
+    y += page.line(y, Texts::tr("Отчёт о лабораторной работе"), bodyFont(), Qt::AlignHCenter) + 5 * mm;
+    //: Where the student writes their name.
+    page.line(y, Texts::tr("Выполнил(а): ______________________________"), bodyFont());
+    //: The date and time the report was made, as QDateTime::toString() takes it.
+    const QString madeAt = r.madeAt.toString(Texts::tr("dd.MM.yyyy, HH:mm"));
+    y += page.line(y, madeAt, bodyFont(), Qt::AlignRight) + 6 * mm;
 
     y += paintSetUp(page, y, r) + 7 * mm;
 
-    y += page.line(y, QStringLiteral("Таблица измерений"), headingFont()) + 2 * mm;
+    y += page.line(y, Texts::tr("Таблица измерений"), headingFont()) + 2 * mm;
     y += paintTable(page, y, r) + 7 * mm;
 
     const QString fit = r.k.isEmpty() || r.b.isEmpty()
-                            ? QStringLiteral("Прямая U = kI + b не построена")
-                            : QStringLiteral("Прямая U = kI + b: k = %1, b = %2").arg(r.k, r.b);
+                            ? Texts::tr("Прямая U = kI + b не построена")
+                            //: %1 and %2 as the window showed them.
+                            : Texts::tr("Прямая U = kI + b: k = %1, b = %2").arg(r.k, r.b);
     const qreal fitHeight = page.lineHeight(boldBodyFont()) + 5 * mm;
-    y += page.line(y, QStringLiteral("Графики"), headingFont()) + 2 * mm;
+    y += page.line(y, Texts::tr("Графики"), headingFont()) + 2 * mm;
     y += paintGraphs(page, y, area.bottom() - y - fitHeight, r) + 5 * mm;
     page.line(y, fit, boldBodyFont());
     painter.restore();

@@ -14,9 +14,11 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 }
 
-# What building and running the program needs.
-BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-                fonts-liberation2 fontconfig)
+# What building and running the program needs. Qt's translation tools:
+# lupdate and lrelease (qt6-l10n-tools), the CMake functions that run them
+# (qt6-tools-dev), rcc that embeds what lrelease makes (qt6-base-dev-tools).
+BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n
+                qt6-l10n-tools qt6-tools-dev libgl-dev fonts-liberation2 fontconfig)
 
 # What the end-to-end suite needs besides: an X server, a session bus, the
 # accessibility bus, Debian's Python with its AT-SPI, X and image modules,

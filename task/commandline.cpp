@@ -1,6 +1,7 @@
 #include "task/commandline.h"
 
 #include "ui/callerfolder.h"
+#include "ui/language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -10,6 +11,24 @@ namespace task {
 namespace {
 
 constexpr int MaxVariant = 100000;
+
+// The texts' translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+// The value of --lang (also -lang or --lang=VALUE) when it is given, read
+// on its own before the help or any message is made; the other options are
+// read afterwards, in that language.
+std::optional<QString> languageAsked(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption lang(QStringLiteral("lang"), {}, QStringLiteral("code"));
+    parser.addOption(lang);
+    parser.parse(arguments); // fails on every other option, which is read later
+    return parser.isSet(lang) ? std::optional(parser.value(lang)) : std::nullopt;
+}
 
 // "1-30", "1,4,7-9": the variants in the order given.
 std::optional<QList<int>> variantList(const QString &text)
@@ -33,35 +52,50 @@ std::optional<QList<int>> variantList(const QString &text)
 
 Start readCommandLine(const QStringList &arguments)
 {
+    const std::optional<QString> asked = languageAsked(arguments);
+    const bool languageShipped = !asked || ui::useLanguage(*asked);
+    const QString languages = ui::shippedLanguages().join(QLatin1String(", "));
+
     QCommandLineParser parser;
     // Qt's own single-dash options (-platform, -style) stay whole words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Моделирование работы электрической цепи постоянного тока.\n"
-        "Без параметров программа запускается как обычно."));
+    parser.setApplicationDescription(Texts::tr("Моделирование работы электрической цепи постоянного тока.\n"
+                                               "Без параметров программа запускается как обычно."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption taskFile(
         QStringLiteral("task"),
-        QStringLiteral("Файл задания учителя (INI в UTF-8): значения параметров, скрытые параметры, "
-                       "диапазоны вариантов, название."),
-        QStringLiteral("файл"));
+        Texts::tr("Файл задания учителя (INI в UTF-8): значения параметров, скрытые параметры, "
+                  "диапазоны вариантов, название."),
+        //: The value of --task, in the help: "--task <файл>".
+        Texts::tr("файл"));
     const QCommandLineOption variant(
         QStringLiteral("variant"),
-        QStringLiteral("Номер варианта для раздела [random] файла задания, от 1 до %1; по умолчанию 1.")
+        Texts::tr("Номер варианта для раздела [random] файла задания, от 1 до %1; по умолчанию 1.")
             .arg(MaxVariant),
         QStringLiteral("N"));
     const QCommandLineOption answers(
         QStringLiteral("answers"),
-        QStringLiteral("Напечатать значения параметров вариантов (например, 1-30 или 1,4,7-9) "
-                       "по одной строке через табуляцию: вариант, E, r, Rv, Ra, Rmax; окно не открывается."),
-        QStringLiteral("варианты"));
+        //: The printed columns keep their names: "Вариант", E, r, Rv, Ra, Rmax.
+        Texts::tr("Напечатать значения параметров вариантов (например, 1-30 или 1,4,7-9) "
+                  "по одной строке через табуляцию: вариант, E, r, Rv, Ra, Rmax; окно не открывается."),
+        //: The value of --answers, in the help.
+        Texts::tr("варианты"));
     const QCommandLineOption zoom(
         QStringLiteral("zoom"),
-        QStringLiteral("Увеличить окно и всё в нём в указанное число раз, от 1 до 4 (например, 1.5), "
-                       "для проектора."),
-        QStringLiteral("множитель"));
-    parser.addOptions({taskFile, variant, answers, zoom});
+        Texts::tr("Увеличить окно и всё в нём в указанное число раз, от 1 до 4 (например, 1.5), "
+                  "для проектора."),
+        //: The value of --zoom, in the help.
+        Texts::tr("множитель"));
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        //: %1 the languages the program ships, "ru, en".
+        Texts::tr("Язык программы: %1. По умолчанию первый из них в списке языков рабочего стола "
+                  "(LANGUAGE, LANG), иначе ru.")
+            .arg(languages),
+        //: The value of --lang, in the help.
+        Texts::tr("язык"));
+    parser.addOptions({taskFile, variant, answers, zoom, lang});
     // Left to the application object, as in every Qt program.
     for (const char *name : {"platform", "platformtheme", "style", "stylesheet", "display"}) {
         QCommandLineOption qtOption(QString::fromLatin1(name), {}, QStringLiteral("значение"));
@@ -74,12 +108,14 @@ Start readCommandLine(const QStringList &arguments)
 
     Start start;
     auto usageError = [&start](const QString &message) {
-        start.errors = QStringLiteral("dcsim: %1\nСправка: dcsim --help\n").arg(message);
+        start.errors = QStringLiteral("dcsim: %1\n%2\n").arg(message, Texts::tr("Справка: dcsim --help"));
         start.exitStatus = 2;
         return start;
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
+    if (!languageShipped)
+        return usageError(Texts::tr("--lang: нужен один из языков %1, а не «%2».").arg(languages, *asked));
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         start.output = parser.helpText();
         start.exitStatus = 0;
@@ -92,12 +128,12 @@ Start readCommandLine(const QStringList &arguments)
         return start;
     }
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("лишний аргумент «%1».").arg(parser.positionalArguments().first()));
+        return usageError(Texts::tr("лишний аргумент «%1».").arg(parser.positionalArguments().first()));
     if (parser.isSet(zoom)) {
         bool ok = false;
         start.zoom = parser.value(zoom).toDouble(&ok);
         if (!ok || !(start.zoom >= 1 && start.zoom <= 4))
-            return usageError(QStringLiteral("--zoom: нужно число от 1 до 4, например 1.5, а не «%1».")
+            return usageError(Texts::tr("--zoom: нужно число от 1 до 4, например 1.5, а не «%1».")
                                   .arg(parser.value(zoom)));
     }
     int chosen = 1;
@@ -105,7 +141,7 @@ Start readCommandLine(const QStringList &arguments)
         bool ok = false;
         chosen = parser.value(variant).toInt(&ok);
         if (!ok || chosen < 1 || chosen > MaxVariant)
-            return usageError(QStringLiteral("--variant: нужен номер варианта от 1 до %1, а не «%2».")
+            return usageError(Texts::tr("--variant: нужен номер варианта от 1 до %1, а не «%2».")
                                   .arg(MaxVariant)
                                   .arg(parser.value(variant)));
     }
@@ -113,15 +149,15 @@ Start readCommandLine(const QStringList &arguments)
     if (parser.isSet(answers)) {
         listed = variantList(parser.value(answers));
         if (!listed)
-            return usageError(QStringLiteral("--answers: нужен список вариантов от 1 до %1 вида 1-30 или "
-                                             "1,4,7-9, а не «%2».")
+            return usageError(Texts::tr("--answers: нужен список вариантов от 1 до %1 вида 1-30 или "
+                                        "1,4,7-9, а не «%2».")
                                   .arg(MaxVariant)
                                   .arg(parser.value(answers)));
         if (parser.isSet(variant))
-            return usageError(QStringLiteral("--answers печатает варианты списком, --variant к нему не нужен."));
+            return usageError(Texts::tr("--answers печатает варианты списком, --variant к нему не нужен."));
     }
     if ((parser.isSet(variant) || listed) && !parser.isSet(taskFile))
-        return usageError(QStringLiteral("варианты задаются файлом задания: добавьте --task файл."));
+        return usageError(Texts::tr("варианты задаются файлом задания: добавьте --task файл."));
     if (!parser.isSet(taskFile))
         return start;
 
@@ -136,6 +172,7 @@ Start readCommandLine(const QStringList &arguments)
         start.exitStatus = 1;
         return start;
     }
+    // The column names are the same in every language: grading tools read them.
     QString table = QStringLiteral("Вариант\t") + parameterNames().join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (int v : *listed) {
         const auto texts = variantTexts(*read.file, v);

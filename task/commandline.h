@@ -1,6 +1,6 @@
 // The program's command line: a teacher's task file and variant, the list
-// of answers for grading, and a zoom for the projector. Without options the
-// program starts as it always does.
+// of answers for grading, a zoom for the projector and the language. Without
+// options the program starts as it always does.
 #pragma once
 
 #include "task/taskfile.h"
@@ -20,9 +20,11 @@ struct Start {
 };
 
 // Reads `arguments` (the first is the program). Needs the application
-// object for the program's name, version and the help text. What the user
-// asked to see (help, version, answers) is for standard output, a bad
-// option or value for standard error with exit status 2.
+// object for the program's name, version and the help text. --lang is read
+// first and used at once, so that the help and every message are in that
+// language. What the user asked to see (help, version, answers) is for
+// standard output, a bad option or value for standard error with exit
+// status 2.
 Start readCommandLine(const QStringList &arguments);
 
 } // namespace task

@@ -3,6 +3,7 @@
 #include "circuit/bounds.h"
 #include "circuit/leadingnumber.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -14,6 +15,11 @@
 namespace task {
 
 namespace {
+
+// The messages' translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TaskFile)
+};
 
 const QString CrLf = QStringLiteral("\r\n");
 constexpr qint64 MaxFileBytes = 64 * 1024; // a task file is a few lines
@@ -72,16 +78,20 @@ std::optional<circuit::StepRange> parseRange(const QString &text, circuit::Param
         QStringLiteral(R"(^(\d+(?:\.\d+)?)\s*\.\.\s*(\d+(?:\.\d+)?)\s*,\s*(\d+(?:\.\d+)?)$)"));
     const QRegularExpressionMatch m = form.match(text);
     if (!m.hasMatch()) {
-        problem = QStringLiteral("ожидается диапазон вида «от..до, шаг», например «4.5..12, 0.1»");
+        problem = Texts::tr("ожидается диапазон вида «от..до, шаг», например «4.5..12, 0.1»");
         return std::nullopt;
     }
     for (int end : {1, 2}) {
         const circuit::Verdict verdict =
             circuit::checkParameter(p, circuit::leadingNumber(m.captured(end).toStdString()));
         if (!verdict.accepted) {
-            problem = QStringLiteral("%1 конец диапазона, %2, вне допустимых пределов («%3»)")
-                          .arg(end == 1 ? QStringLiteral("нижний") : QStringLiteral("верхний"),
-                               m.captured(end), QString::fromUtf8(verdict.message));
+            const QString message = QCoreApplication::translate("Parameters", verdict.message);
+            //: %1 the value, %2 the message a parameter box gives for it.
+            problem = end == 1 ? Texts::tr("нижний конец диапазона, %1, вне допустимых пределов («%2»)")
+                                     .arg(m.captured(end), message)
+                               //: %1 the value, %2 the message a parameter box gives for it.
+                               : Texts::tr("верхний конец диапазона, %1, вне допустимых пределов («%2»)")
+                                     .arg(m.captured(end), message);
             return std::nullopt;
         }
     }
@@ -94,11 +104,11 @@ std::optional<circuit::StepRange> parseRange(const QString &text, circuit::Param
     const auto low = units(m.captured(1), decimals), high = units(m.captured(2), decimals),
                step = units(m.captured(3), decimals);
     if (!low || !high || !step)
-        problem = QStringLiteral("слишком много цифр (не больше %1)").arg(MaxDigits);
+        problem = Texts::tr("слишком много цифр (не больше %1)").arg(MaxDigits);
     else if (*step == 0)
-        problem = QStringLiteral("шаг должен быть больше нуля");
+        problem = Texts::tr("шаг должен быть больше нуля");
     else if (*low > *high)
-        problem = QStringLiteral("нижний конец диапазона больше верхнего");
+        problem = Texts::tr("нижний конец диапазона больше верхнего");
     else
         return circuit::StepRange{*low, *high, *step, decimals};
     return std::nullopt;
@@ -116,34 +126,34 @@ const QStringList &parameterNames()
 ReadResult readTaskFile(const QString &path)
 {
     auto failure = [&path](const Problem &problem) {
-        const QString where = problem.line > 0 ? QStringLiteral("Файл задания «%1», строка %2:")
+        const QString where = problem.line > 0 ? Texts::tr("Файл задания «%1», строка %2:")
                                                      .arg(QDir::toNativeSeparators(path))
                                                      .arg(problem.line)
-                                               : QStringLiteral("Файл задания «%1»:")
+                                               : Texts::tr("Файл задания «%1»:")
                                                      .arg(QDir::toNativeSeparators(path));
         return ReadResult{std::nullopt, where + CrLf + problem.text + QLatin1Char('.')};
     };
 
     QFile file(path);
     if (!file.exists())
-        return failure({0, QStringLiteral("такого файла нет")});
+        return failure({0, Texts::tr("такого файла нет")});
     if (!file.open(QIODevice::ReadOnly))
-        return failure({0, QStringLiteral("файл не удаётся прочитать")});
+        return failure({0, Texts::tr("файл не удаётся прочитать")});
     const QByteArray bytes = file.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes)
-        return failure({0, QStringLiteral("файл слишком велик для файла задания (больше 64 КиБ)")});
+        return failure({0, Texts::tr("файл слишком велик для файла задания (больше 64 КиБ)")});
     const QList<QByteArray> rawLines = bytes.split('\n');
     for (qsizetype i = 0; i < rawLines.size(); ++i) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = utf8.decode(rawLines[i]); // decoding sets hasError()
         if (utf8.hasError())
-            return failure({static_cast<int>(i + 1), QStringLiteral("текст не в кодировке UTF-8")});
+            return failure({static_cast<int>(i + 1), Texts::tr("текст не в кодировке UTF-8")});
     }
     const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
 
     QSettings ini(path, QSettings::IniFormat);
     if (ini.status() != QSettings::NoError)
-        return failure({0, QStringLiteral("файл не читается как INI")});
+        return failure({0, Texts::tr("файл не читается как INI")});
 
     TaskFile task;
     std::optional<Problem> first; // the problem met first in the file; one without a line last
@@ -167,10 +177,10 @@ ReadResult readTaskFile(const QString &path)
         } else if (group == QLatin1String("task") && key == QLatin1String("hidden")) {
             for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
                 if (!names.contains(part.trimmed()))
-                    problem(line, written + QStringLiteral("неизвестный параметр «%1» (есть E, r, Rv, Ra, Rmax)")
+                    problem(line, written + Texts::tr("неизвестный параметр «%1» (есть E, r, Rv, Ra, Rmax)")
                                                 .arg(part.trimmed()));
                 else if (part.trimmed() == QLatin1String("Rmax")) // the rheostat's label shows it
-                    problem(line, written + QStringLiteral("Rmax скрыть нельзя: его показывает подпись реостата"));
+                    problem(line, written + Texts::tr("Rmax скрыть нельзя: его показывает подпись реостата"));
                 else
                     task.hidden[static_cast<std::size_t>(names.indexOf(part.trimmed()))] = true;
             }
@@ -179,10 +189,10 @@ ReadResult readTaskFile(const QString &path)
             const circuit::Verdict verdict =
                 circuit::checkParameter(p, circuit::leadingNumber(text.toStdString()));
             if (!number.match(text).hasMatch())
-                problem(line, written + QStringLiteral("это не число"));
+                problem(line, written + Texts::tr("это не число"));
             else if (!verdict.accepted)
-                problem(line, written + QStringLiteral("значение вне допустимых пределов («%1»)")
-                                            .arg(QString::fromUtf8(verdict.message)));
+                problem(line, written + Texts::tr("значение вне допустимых пределов («%1»)")
+                                            .arg(QCoreApplication::translate("Parameters", verdict.message)));
             else
                 task.fixed[i] = text;
         } else if (group == QLatin1String("random") && key == QLatin1String("seed")) {
@@ -190,22 +200,25 @@ ReadResult readTaskFile(const QString &path)
             bool ok = false;
             task.seed = text.toULongLong(&ok);
             if (!ok || !whole.match(text).hasMatch())
-                problem(line, written + QStringLiteral("ожидается целое число от 0 до 18446744073709551615"));
+                problem(line, written + Texts::tr("ожидается целое число от 0 до 18446744073709551615"));
         } else if (group == QLatin1String("random") && names.contains(key)) {
             QString why;
             task.ranges[i] = parseRange(text, p, why);
             if (!why.isEmpty())
                 problem(line, written + why);
         } else {
-            problem(line, QStringLiteral("неизвестный ключ «%1»%2 (есть [task]: title, E, r, Rv, Ra, Rmax, "
-                                         "hidden; [random]: E, r, Rv, Ra, Rmax, seed)")
-                              .arg(key, group.isEmpty() ? QString() : QStringLiteral(" в разделе [%1]").arg(group)));
+            //: Where an unknown key stands, after its name.
+            const QString where = group.isEmpty() ? QString() : Texts::tr(" в разделе [%1]").arg(group);
+            //: %1 the key, %2 nothing or where it stands (" in the section [random]").
+            problem(line, Texts::tr("неизвестный ключ «%1»%2 (есть [task]: title, E, r, Rv, Ra, Rmax, "
+                                    "hidden; [random]: E, r, Rv, Ra, Rmax, seed)")
+                              .arg(key, where));
         }
     }
     for (std::size_t i = 0; i < ParameterCount; ++i)
         if (!task.fixed[i].isEmpty() && task.ranges[i])
             problem(lineOf(lines, QStringLiteral("random"), names[static_cast<qsizetype>(i)]),
-                    QStringLiteral("%1 задан и в [task], и в [random]").arg(names[static_cast<qsizetype>(i)]));
+                    Texts::tr("%1 задан и в [task], и в [random]").arg(names[static_cast<qsizetype>(i)]));
     if (first)
         return failure(*first);
     return {task, {}};
@@ -230,7 +243,7 @@ Task loadTask(const QString &path, int variant)
 {
     const ReadResult read = readTaskFile(path);
     if (!read.file)
-        return Task{{}, {}, {}, read.error + CrLf + QStringLiteral("Программа запускается с обычными значениями.")};
+        return Task{{}, {}, {}, read.error + CrLf + Texts::tr("Программа запускается с обычными значениями.")};
     Task task{read.file->title, variantTexts(*read.file, variant), read.file->hidden, {}};
     return task;
 }

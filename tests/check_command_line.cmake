@@ -2,11 +2,13 @@
 # a window on: help, version, a bad option, a zoom out of range, and the
 # teacher's answers for the example task (TASK), the same twice.
 # EMULATOR: what runs DCSIM, as words separated by spaces (Wine for a Windows
-# build); LINUX_DCSIM: a Linux build's program to compare the answers with.
+# build), and LANGUAGE_OPTION what it needs to speak Russian there;
+# LINUX_DCSIM: a Linux build's program to compare the answers with.
 cmake_policy(VERSION 3.25)
 separate_arguments(EMULATOR)
 function(run status expected)
-  execute_process(COMMAND ${EMULATOR} "${DCSIM}" ${ARGN} RESULT_VARIABLE got OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  execute_process(COMMAND ${EMULATOR} "${DCSIM}" ${LANGUAGE_OPTION} ${ARGN}
+                  RESULT_VARIABLE got OUTPUT_VARIABLE out ERROR_VARIABLE err)
   string(FIND "${out}${err}" "${expected}" at)
   if(NOT got STREQUAL status OR at EQUAL -1)
     message(FATAL_ERROR "dcsim ${ARGN}: status ${got}, expected ${status} and \"${expected}\" in:\n${out}${err}")

@@ -1,8 +1,8 @@
 # Installs the build into PREFIX (BINDIR, LIBEXECDIR and DATADIR relative to it) and checks the installed
-# layout: the launcher and the program, the five documents side by side, the icons, a desktop entry that
-# desktop-file-validate passes without a word; then that the launcher, reached through a link from a
-# folder of the caller's, starts the program in the documents' folder with the caller's folder and its
-# arguments as given (the program replaced by a script that prints them).
+# layout: the launcher and the program, the five documents side by side (a language's in its own folder),
+# the icons, a desktop entry that desktop-file-validate passes without a word; then that the launcher,
+# reached through a link from a folder of the caller's, starts the program in the documents' folder with
+# the caller's folder and its arguments as given (the program replaced by a script that prints them).
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -20,6 +20,13 @@ foreach(path
     "${docs}/instruction.txt" "${docs}/example-task.ini" "${icons}/scalable/apps/dcsim.svg" "${desktop}")
   if(NOT EXISTS "${path}")
     message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+# The translated documents the build made are installed in their language's folder.
+file(GLOB translated RELATIVE "${BUILD_DIR}/bin" "${BUILD_DIR}/bin/*/*")
+foreach(document ${translated})
+  if(NOT EXISTS "${docs}/${document}")
+    message(FATAL_ERROR "not installed: ${docs}/${document}")
   endif()
 endforeach()
 foreach(side 16 32 48 64 128 256)

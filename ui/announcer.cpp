@@ -20,7 +20,8 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
     installAccessible<Announcer, NotificationAccessible>();
     setObjectName(QStringLiteral("announcer"));
-    setAccessibleName(QStringLiteral("Сообщение"));
+    //: What a screen reader calls the program's one-off messages.
+    setAccessibleName(tr("Сообщение"));
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 0, 0);
     hide();

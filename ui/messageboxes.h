@@ -2,11 +2,15 @@
 // answer them.
 #pragma once
 
+#include <QCoreApplication>
+
 class QString;
 class QWidget;
 
 class MessageBoxes
 {
+    Q_DECLARE_TR_FUNCTIONS(MessageBoxes)
+
 public:
     virtual ~MessageBoxes() = default;
 

@@ -10,7 +10,8 @@ hidden boxes that tell nothing, text queries that always answer, ten rows
 recorded and fitted to the real E and r, the saved report and table, the
 real exit question. On the screen: the window's place and size, the red dots
 and the key's blade. Then the program again, used from the keyboard alone
-while Debian's screen reader Orca speaks, checked on what Orca says.
+while Debian's screen reader Orca speaks, checked on what Orca says; and
+once more with Orca and the program under an English locale, for one step.
 """
 
 import csv
@@ -33,6 +34,7 @@ from Xlib import X, XK, display as xdisplay, protocol
 from Xlib.ext import xtest
 
 TITLE = "Моделирование работы электрической цепи постоянного тока"
+TITLE_EN = "Simulation of a Direct-Current Electric Circuit"
 CLIENT_W, CLIENT_H = 549, 439
 WINDOW_AT = (71, 255)
 GRAPH_LEFT, GRAPH_TOP = 290, 200  # the graphs' top-left corner, in client pixels
@@ -402,14 +404,14 @@ def press_keys(display, *names):
 
 class Orca:
     """Debian's Orca and its speech-dispatcher, with a HOME, XDG folders,
-    speech settings and a Russian locale of their own in `folder`, speaking
-    into a null sound device. What Orca says is read from its debug log, the
-    "SPEECH OUTPUT" lines. Orca opens that log with plain open(), which
+    speech settings and a locale (Russian unless told) of their own in
+    `folder`, speaking into a null sound device; its logs go to `out`. What
+    Orca says is read from its debug log, the "SPEECH OUTPUT" lines. Orca opens that log with plain open(), which
     writes a file or a pipe in blocks of kilobytes but a terminal line by line;
     so the log is a pseudo-terminal, drained by a thread into `lines` and
     orca-debug.log."""
 
-    def __init__(self, folder, out):
+    def __init__(self, folder, out, locale="ru_RU"):
         self.lines = []
         self.last_line_at = time.monotonic()
         self.processes = []
@@ -417,21 +419,24 @@ class Orca:
         home = os.path.join(folder, "home")
         speechd = os.path.join(folder, "speech-dispatcher")
         os.makedirs(home)
+        os.makedirs(out, exist_ok=True)
         with open(os.path.join(home, ".asoundrc"), "w") as f:
             f.write("pcm.!default { type null }\n")  # without a sound device Orca stops after two utterances
         shutil.copytree("/etc/speech-dispatcher", speechd)
         with open(os.path.join(speechd, "speechd.conf"), "a") as f:
             f.write('AudioOutputMethod "alsa"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n')
-        subprocess.run(["localedef", "-i", "ru_RU", "-f", "UTF-8", os.path.join(folder, "ru_RU.UTF-8")], check=True)
+        subprocess.run(["localedef", "-i", locale, "-f", "UTF-8", os.path.join(folder, f"{locale}.UTF-8")], check=True)
         self.env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
-                        XDG_CACHE_HOME=f"{home}/.cache", LOCPATH=folder, LANG="ru_RU.UTF-8", LC_ALL="ru_RU.UTF-8",
-                        LANGUAGE="ru", GSETTINGS_BACKEND="memory")
+                        XDG_CACHE_HOME=f"{home}/.cache", LOCPATH=folder, LANG=f"{locale}.UTF-8", LC_ALL=f"{locale}.UTF-8",
+                        LANGUAGE=locale[:2], GSETTINGS_BACKEND="memory")
         self.master, self.terminal = os.openpty()
         tty.setraw(self.terminal)
         log = open(os.path.join(out, "orca-debug.log"), "wb")
         threading.Thread(target=self._drain, args=(log,), daemon=True).start()
         try:
             socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+            if os.path.exists(socket):  # left by the speech-dispatcher of an Orca before
+                os.remove(socket)
             self._start("speech-dispatcher", "speech-dispatcher", "--run-single", "--timeout", "0",
                         "--config-dir", speechd)
             wait(lambda: os.path.exists(socket), 10, "speech-dispatcher's socket")
@@ -549,6 +554,40 @@ def orca_run(args):
         orca.stop()
 
 
+def orca_english(args):
+    """The program and Orca again, both under an English locale, briefly: F2
+    closes the key, and Orca says so in English."""
+    expected = "Switch closed. Current, A: 0.105; Voltage, V: 10.98"
+    orca = Orca(f"{args.orca}-en", os.path.join(args.out, "orca-en"), "en_US")
+    program = None
+    try:
+        program = subprocess.Popen([args.dcsim], cwd=args.caller, env=dict(
+            orca.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=args.work))
+        display = xdisplay.Display()
+        pid, name = display.intern_atom("_NET_WM_PID"), display.intern_atom("_NET_WM_NAME")
+
+        def ours(w):
+            owner = w.get_full_property(pid, X.AnyPropertyType)
+            return owner and owner.value[0] == program.pid and w.get_attributes().map_state == X.IsViewable
+        window = wait(lambda: next(filter(ours, display.screen().root.query_tree().children), None), 20,
+                      "the English window")
+        shown = window.get_full_property(name, X.AnyPropertyType).value.decode()
+        check(shown == TITLE_EN, "the window's title in English", shown)
+        mark = len(orca.lines)
+        window.set_input_focus(X.RevertToParent, X.CurrentTime)
+        display.sync()
+        wait(lambda: len(orca.lines) > mark, 10, "Orca to see the window activated")
+        mark = len(orca.lines)
+        press_keys(display, "F2")
+        heard = orca.said(mark, expected, keys=1)
+        print(f"orca  F2 in English: {heard}", flush=True)
+        check(expected in heard, f"Orca in English: F2 says {expected!r}")
+    finally:
+        if program is not None:
+            end(program)
+        orca.stop()
+
+
 def main():
     # The installed launcher, the output folder, and in the scratch folder: the folder the program is started
     # from, Orca's own HOME, settings and locale. The run's time is kept by run_e2e.sh.
@@ -556,7 +595,7 @@ def main():
     args = types.SimpleNamespace(dcsim=dcsim, out=out, work=work, caller=f"{work}/caller", orca=f"{work}/orca")
     started = time.monotonic()
     os.makedirs(out, exist_ok=True)
-    for run in (experiment, orca_run):
+    for run in (experiment, orca_run, orca_english):
         try:
             run(args)
         except Failure as failure:

@@ -36,8 +36,8 @@ mkdir -p "$out"
 
 # Nothing of the caller's desktop leaks in.
 unset DISPLAY WAYLAND_DISPLAY XAUTHORITY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SESSION_MANAGER \
-    QT_QPA_PLATFORM QT_ACCESSIBILITY QT_LINUX_ACCESSIBILITY_ALWAYS_ON NO_AT_BRIDGE
-export LC_ALL=C.UTF-8 # numbers with a decimal point, Russian texts intact
+    QT_QPA_PLATFORM QT_ACCESSIBILITY QT_LINUX_ACCESSIBILITY_ALWAYS_ON NO_AT_BRIDGE LANGUAGE LC_MESSAGES
+export LC_ALL=C.UTF-8 # numbers with a decimal point; the program speaks Russian, its texts intact
 work=$(mktemp -d "${TMPDIR:-/tmp}/dcsim-e2e.XXXXXX")
 mkdir -m 700 "$work/runtime" "$work/caller" "$work/opener"
 export XDG_RUNTIME_DIR=$work/runtime
