@@ -1,11 +1,22 @@
 #include "task/commandline.h"
 
+#include "task/answerkey.h"
+#include "task/tablecheck.h"
+#include "task/variantname.h"
 #include "ui/callerfolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 
 #include <cstdio>
+
+// The command line's texts, translated in this context.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 namespace task {
 
@@ -36,6 +47,49 @@ std::optional<QList<int>> variantList(const QString &text)
     return variants;
 }
 
+// Checks each table against its variant: `variant`, else the one its file's
+// name carries. Reports go to standard output, files that cannot be checked
+// to standard error. The status is the worst one met: 2 for a file that is
+// not a table (or cannot be read, or has no variant), else 1 for a row that
+// is not genuine, else 0.
+int checkTables(const TaskFile &file, std::optional<int> variant, const QStringList &tables)
+{
+    int status = 0;
+    for (const QString &table : tables) {
+        const QString path = ui::fromCallerFolder(table);
+        const QString shownPath = QDir::toNativeSeparators(path);
+        auto cannot = [&status, &shownPath](const QString &why) {
+            std::fflush(stdout);
+            print(stderr, CommandLine::tr("dcsim: таблица «%1»: %2\n").arg(shownPath, why));
+            status = 2;
+        };
+        const std::optional<int> named = variantFromFileName(path);
+        const std::optional<int> chosen = variant ? variant : named;
+        if (!chosen || *chosen < 1 || *chosen > MaxVariant) {
+            cannot(CommandLine::tr("в имени файла нет номера варианта от 1 до %1 («вариант-7»); "
+                                   "укажите его: --variant N.").arg(MaxVariant));
+            continue;
+        }
+        QFile in(path);
+        if (!in.open(QIODevice::ReadOnly)) {
+            cannot(in.exists() ? CommandLine::tr("файл не удаётся прочитать.") : CommandLine::tr("такого файла нет."));
+            continue;
+        }
+        const CheckResult result = checkTable(in.read(MaxTableBytes + 1), parameterValues(variantTexts(file, *chosen)));
+        if (result.status == 2) {
+            cannot(result.text + QLatin1Char('.'));
+            continue;
+        }
+        QString heading = variant ? CommandLine::tr("Таблица «%1», вариант %2").arg(shownPath).arg(*chosen)
+                                  : CommandLine::tr("Таблица «%1», вариант %2 (из имени файла)").arg(shownPath).arg(*chosen);
+        if (variant && named && *named != *variant)
+            heading += CommandLine::tr(", хотя в имени файла вариант %1").arg(*named);
+        print(stdout, heading + QStringLiteral(":\n") + result.text);
+        status = std::max(status, result.status);
+    }
+    return status;
+}
+
 } // namespace
 
 Start readCommandLine(const QStringList &arguments)
@@ -60,15 +114,25 @@ Start readCommandLine(const QStringList &arguments)
         QStringLiteral("N"));
     const QCommandLineOption answers(
         QStringLiteral("answers"),
-        QStringLiteral("Напечатать значения параметров вариантов (например, 1-30 или 1,4,7-9) "
-                       "по одной строке через табуляцию: вариант, E, r, Rv, Ra, Rmax; окно не открывается."),
+        CommandLine::tr("Напечатать ключ к вариантам (например, 1-30 или 1,4,7-9) по одной строке через "
+                        "табуляцию: вариант, E, r, Rv, Ra, Rmax, затем прямая U = kI + b каждой схемы "
+                        "(k1, b1, k2, b2) и E = b, r = −k, которые по ней найдёт ученик (E1, r1, E2, r2); "
+                        "окно не открывается."),
         QStringLiteral("варианты"));
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        CommandLine::tr("Проверить сданные таблицы (CSV программы; после первой можно перечислить ещё): "
+                        "каждая ли строка — показания цепи варианта при каком-то положении движка в схеме 1 "
+                        "или 2. Вариант берётся из --variant, без него — из имени файла («вариант-7»). "
+                        "Окно не открывается. Код выхода: 0 — все строки настоящие, 1 — есть не настоящие, "
+                        "2 — файл не таблица программы."),
+        CommandLine::tr("таблица.csv"));
     const QCommandLineOption zoom(
         QStringLiteral("zoom"),
         QStringLiteral("Увеличить окно и всё в нём в указанное число раз, от 1 до 4 (например, 1.5), "
                        "для проектора."),
         QStringLiteral("множитель"));
-    parser.addOptions({taskFile, variant, answers, zoom});
+    parser.addOptions({taskFile, variant, answers, check, zoom});
     // Left to the application object, as in every Qt program.
     for (const char *name : {"platform", "platformtheme", "style", "stylesheet", "display"}) {
         QCommandLineOption qtOption(QString::fromLatin1(name), {}, QStringLiteral("значение"));
@@ -98,7 +162,7 @@ Start readCommandLine(const QStringList &arguments)
         start.exitStatus = 0;
         return start;
     }
-    if (!parser.positionalArguments().isEmpty())
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(check))
         return usageError(QStringLiteral("лишний аргумент «%1».").arg(parser.positionalArguments().first()));
     if (parser.isSet(zoom)) {
         bool ok = false;
@@ -127,27 +191,38 @@ Start readCommandLine(const QStringList &arguments)
         if (parser.isSet(variant))
             return usageError(QStringLiteral("--answers печатает варианты списком, --variant к нему не нужен."));
     }
-    if ((parser.isSet(variant) || listed) && !parser.isSet(taskFile))
+    if (parser.isSet(check) && listed)
+        return usageError(CommandLine::tr("--answers и --check делают разное: укажите что-то одно."));
+    if ((parser.isSet(variant) || listed || parser.isSet(check)) && !parser.isSet(taskFile))
         return usageError(QStringLiteral("варианты задаются файлом задания: добавьте --task файл."));
     if (!parser.isSet(taskFile))
         return start;
 
     const QString path = ui::fromCallerFolder(parser.value(taskFile));
-    if (!listed) {
+    if (!listed && !parser.isSet(check)) {
         start.task = loadTask(path, chosen);
         return start;
     }
     const ReadResult read = readTaskFile(path);
     if (!read.file) {
         print(stderr, QString(read.error).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n'));
-        start.exitStatus = 1;
+        // A table that cannot be checked is not reported as one with a row made up.
+        start.exitStatus = parser.isSet(check) ? 2 : 1;
         return start;
     }
-    QString table = QStringLiteral("Вариант\t") + parameterNames().join(QLatin1Char('\t')) + QLatin1Char('\n');
+    if (parser.isSet(check)) {
+        start.exitStatus = checkTables(*read.file, parser.isSet(variant) ? std::optional<int>(chosen) : std::nullopt,
+                                       parser.values(check) + parser.positionalArguments());
+        return start;
+    }
+    QString table = QStringLiteral("Вариант\t") + (parameterNames() + keyColumnNames()).join(QLatin1Char('\t')) +
+                    QLatin1Char('\n');
     for (int v : *listed) {
         const auto texts = variantTexts(*read.file, v);
         table += QString::number(v);
         for (const QString &text : texts)
+            table += QLatin1Char('\t') + text;
+        for (const QString &text : keyColumns(parameterValues(texts)))
             table += QLatin1Char('\t') + text;
         table += QLatin1Char('\n');
     }
