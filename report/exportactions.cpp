@@ -5,6 +5,7 @@
 #include "graphs/plots.h"
 #include "graphs/table.h"
 #include "report/csv.h"
+#include "task/variantname.h"
 #include "ui/callerfolder.h"
 #include "ui/messageboxes.h"
 
@@ -25,6 +26,12 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QSettings>
+
+// The suggested file names' words, translated in this context.
+class FileNames
+{
+    Q_DECLARE_TR_FUNCTIONS(FileNames)
+};
 
 namespace report {
 
@@ -50,6 +57,15 @@ void rememberFolder(const QString &file)
 QString stamp()
 {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmm"));
+}
+
+// A suggested file name: what the file holds, the student's variant while a
+// teacher's task is in use (variant > 0), date and time, and the suffix:
+// таблица-вариант-7-2024-03-05-1410.csv, without a task таблица-2024-03-05-1410.csv.
+QString proposedName(const QString &what, int variant, const char *suffix)
+{
+    const QString variantPart = variant > 0 ? task::variantInFileName(variant) + QLatin1Char('-') : QString();
+    return what + QLatin1Char('-') + variantPart + stamp() + QLatin1Char('.') + QLatin1String(suffix);
 }
 
 // A page of A4 upright with margins that every printer manages.
@@ -87,7 +103,8 @@ ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBox
     // The dialogs open once the trigger has returned: a screen reader that
     // chose the item through its action is not kept waiting for the dialog.
     connect(saveTable, &QAction::triggered, this, [this] {
-        const QString path = askFile(QStringLiteral("Сохранить таблицу"), QStringLiteral("таблица-%1.csv").arg(stamp()),
+        const QString path = askFile(QStringLiteral("Сохранить таблицу"),
+                                     proposedName(FileNames::tr("таблица"), m_report().variant, "csv"),
                                      QStringLiteral("Таблица CSV (*.csv)"));
         if (!path.isEmpty())
             writeTable(path);
@@ -100,13 +117,15 @@ ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBox
                                                                           : m_graphs.plots->Option3;
         const QString name = choice->text().remove(QLatin1Char(' ')).remove(QLatin1Char(','));
         const QString path = askFile(QStringLiteral("Сохранить график"),
-                                     QStringLiteral("график-%1-%2.png").arg(name, stamp()),
+                                     proposedName(FileNames::tr("график") + QLatin1Char('-') + name,
+                                                  m_report().variant, "png"),
                                      QStringLiteral("Рисунок PNG (*.png)"));
         if (!path.isEmpty() && graph)
             writeGraph(*graph, path);
     }, Qt::QueuedConnection);
     connect(saveReport, &QAction::triggered, this, [this] {
-        const QString path = askFile(QStringLiteral("Сохранить отчёт"), QStringLiteral("отчёт-%1.pdf").arg(stamp()),
+        const QString path = askFile(QStringLiteral("Сохранить отчёт"),
+                                     proposedName(FileNames::tr("отчёт"), m_report().variant, "pdf"),
                                      QStringLiteral("Документ PDF (*.pdf)"));
         if (!path.isEmpty())
             writeReport(path);
@@ -239,7 +258,8 @@ void ExportActions::print()
     // Without a printer the dialog offers a PDF file only; it is suggested
     // where the other files go.
     if (QPrinterInfo::availablePrinterNames().isEmpty())
-        printer.setOutputFileName(QDir(startFolder()).filePath(QStringLiteral("отчёт-%1.pdf").arg(stamp())));
+        printer.setOutputFileName(
+            QDir(startFolder()).filePath(proposedName(FileNames::tr("отчёт"), m_report().variant, "pdf")));
     QPrintDialog dialog(&printer, &m_window);
     dialog.setObjectName(QStringLiteral("printDialog"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
