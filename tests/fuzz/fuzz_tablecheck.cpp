@@ -1,0 +1,48 @@
+// libFuzzer target: the check of a handed-in table, fed any bytes, against
+// the example task's variant 7. Every input ends in status 0, 1 or 2. Status
+// 2 (not a table) gives one reason, tied to a line the input has ("строка
+// N: ...") unless the input is too large. Otherwise the report has one line
+// for every row read, in the file's order, each naming its own line; status
+// 0 means rows and every one genuine.
+#include "task/tablecheck.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void fail(const char *what, const QString &report)
+{
+    std::fprintf(stderr, "%s:\n%s\n", what, report.toUtf8().constData());
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static const task::Values variant7 =
+        task::parameterValues({QStringLiteral("9.9"), QStringLiteral("1.7"), QStringLiteral("150"),
+                               QStringLiteral("0.5"), QStringLiteral("100")});
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const task::CheckResult result = task::checkTable(bytes, variant7);
+    if (result.status == 2) {
+        const int line = result.text.section(QLatin1Char(':'), 0, 0).section(QLatin1Char(' '), 1).toInt();
+        if (bytes.size() <= task::MaxTableBytes && (line < 1 || line > bytes.count('\n') + 1))
+            fail("not a table, but no line of the input named", result.text);
+        return 0;
+    }
+    const QList<task::TableRow> rows = task::readTable(bytes).rows;
+    qsizetype told = 0;
+    for (const QString &line : result.text.split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QStringLiteral("строка ")))
+            continue;
+        const task::TableRow row = rows.value(told++);
+        if (!line.startsWith(QStringLiteral("строка %1, n = %2: ").arg(row.line).arg(row.n)))
+            fail("a row told out of its place", result.text);
+    }
+    const bool allGenuine = !rows.isEmpty() && !result.text.contains(QStringLiteral("НЕ НАСТОЯЩАЯ"));
+    if (told != rows.size() || result.status != (allGenuine ? 0 : 1))
+        fail("rows told, or the status, do not match the rows read", result.text);
+    return 0;
+}
