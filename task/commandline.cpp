@@ -57,7 +57,7 @@ int checkTables(const TaskFile &file, std::optional<int> variant, const QStringL
     int status = 0;
     for (const QString &table : tables) {
         const QString path = ui::fromCallerFolder(table);
-        const QString shownPath = QDir::toNativeSeparators(path);
+        const QString shownPath = QDir::toNativeSeparators(table); // as the user gave it
         auto cannot = [&status, &shownPath](const QString &why) {
             std::fflush(stdout);
             print(stderr, CommandLine::tr("dcsim: таблица «%1»: %2\n").arg(shownPath, why));
