@@ -154,7 +154,10 @@ private slots:
         QTest::newRow("scheme 1") << one << 0 << "строка 5, n = 4: настоящая: схема 1, R = 55 Ом (положение движка 55)";
         QTest::newRow("scheme 2, the window's fit")
             << two << 0 << "Прямая по строкам таблицы: k = " + fit.section(' ', 0, 0) + ", b = " + fit.section(' ', 1);
-        QTest::newRow("a last digit changed") << changed << 1 << "строка 4, n = 3: НЕ НАСТОЯЩАЯ";
+        QTest::newRow("a last digit changed")
+            << changed << 1
+            << "строка 4, n = 3: НЕ НАСТОЯЩАЯ: таких показаний нет ни в одной схеме ни при одном положении движка; в "
+               "столбце eta стоит 0.60, а в строке «схема 1, R = 55 Ом (положение движка 55)» было бы 0.69\n";
         QTest::newRow("a row of variant 8") << one + variant8 + "\n" << 1 << "строка 6, n = 1: НЕ НАСТОЯЩАЯ";
         QTest::newRow("a row of Rmax 150") << one + rmax150 + "\n" << 1 << "строка 6, n = 1: НЕ НАСТОЯЩАЯ";
         QTest::newRow("rows out of order, repeated")
