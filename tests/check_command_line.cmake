@@ -26,7 +26,6 @@ endif()
 # Rows the program records in variant 7, scheme 1, at the positions 100 and 0; the variant read from the
 # file's name. The same with one digit changed; another program's file, checked with the others.
 set(dir "${CMAKE_CURRENT_BINARY_DIR}/command_line")
-file(MAKE_DIRECTORY "${dir}")
 set(genuine "n,I_A,U_V,Po_W,Pv_W,eta\r\n1,0.096,9.63,1.58,0.92,0.58\r\n2,4.488,2.24,44.58,0.00,0.00\r\n")
 file(WRITE "${dir}/таблица-вариант-7-2026-03-05-1410.csv" "${genuine}")
 string(REPLACE "9.63" "9.64" changed "${genuine}")

@@ -85,8 +85,7 @@ private slots:
     {
         QFETCH(int, variant);
         QFETCH(QString, action);
-        task::Task task;
-        task.variant = variant;
+        const task::Task task{{}, {}, {}, {}, variant};
         form = makeForm(boxes, &task);
         QString offered;
         QTimer answer;

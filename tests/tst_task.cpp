@@ -18,25 +18,22 @@ namespace {
 
 const QString Example = QStringLiteral(DCSIM_DOCS_DIR "/example-task.ini");
 
-// A window of the example task's `variant` (with another Rmax when given) after a student's `steps`.
-std::unique_ptr<Form1> window(Recorder *&boxes, int variant, const QString &steps, const QString &Rmax = {})
+// A window of the example task's `variant` (with another Rmax when given), the key closed in scheme `option`
+// and the rheostat's `positions` recorded into rows 1, 2, ...
+std::unique_ptr<Form1> recorded(Recorder *&boxes, int variant, const char *option, const QList<int> &positions,
+                                const QString &Rmax = {})
 {
     task::Task task = task::loadTask(Example, variant);
-    if (!Rmax.isEmpty())
-        task.texts[4] = Rmax;
+    task.texts[4] = Rmax.isEmpty() ? task.texts[4] : Rmax;
     auto form = makeForm(boxes, &task);
+    QString steps = QStringLiteral("click %1|click Lblvkl").arg(option);
+    for (int n = 1; n <= positions.size(); ++n)
+        steps += QStringLiteral("|value %1|record %2").arg(positions[n - 1]).arg(n);
     Student{*form, *boxes}.run(steps);
     return form;
 }
 
-// The steps that record the rheostat's `positions` into rows 1, 2, … in scheme `option` with the key closed.
-QString recording(const char *option, const QList<int> &positions)
-{
-    QString steps = QStringLiteral("click %1|click Lblvkl").arg(option);
-    for (int n = 1; n <= positions.size(); ++n)
-        steps += QStringLiteral("|value %1|record %2").arg(positions[n - 1]).arg(n);
-    return steps;
-}
+QByteArray saved(Form1 &form) { return report::tableCsv(Form1Probe{form}.table()); }
 
 // The fit's k and b as the window shows them.
 QString fitted(Form1 &form, Recorder &boxes)
@@ -108,7 +105,7 @@ private slots:
         // recorded at the positions 10, 20, ..., 100, scheme 1 then 2 (empty: equal to the key's k and b). The
         // fit keeps single precision and here misses the exact line by less than 0.000025 in k and 0.000011 in
         // b: the texts are equal whenever the exact values lie farther than that from a rounding boundary.
-        columns<int, QString, QString>("variant", "key", "fitted");
+        columns<int, QString, QString>("variant", "key", "fit");
         QTest::newRow("2, far from boundaries") << 2 << "-01.0920 05.9563 -01.6000 06.0000 05.9563 01.0920 06.0000 01.6000"
                                                 << "";
         QTest::newRow("7") << 7 << "-01.6809 09.7891 -02.2000 09.9000 09.7891 01.6809 09.9000 02.2000" << "";
@@ -120,36 +117,29 @@ private slots:
     {
         QFETCH(int, variant);
         QFETCH(QString, key);
-        QFETCH(QString, fitted);
-        const task::Task task = task::loadTask(Example, variant);
-        QCOMPARE(task::keyColumns(task::parameterValues(task.texts)).join(' '), key);
-        const QList<int> positions = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+        QFETCH(QString, fit);
+        QCOMPARE(task::keyColumns(task::parameterValues(task::loadTask(Example, variant).texts)).join(' '), key);
         QStringList fits;
         for (const char *scheme : {"Option1", "Option2"}) {
             Recorder *boxes = nullptr;
-            auto form = window(boxes, variant, recording(scheme, positions));
-            fits << ::fitted(*form, *boxes);
+            auto form = recorded(boxes, variant, scheme, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100});
+            fits << fitted(*form, *boxes);
         }
-        QCOMPARE(fits.join(' '), fitted.isEmpty() ? key.section(' ', 0, 3) : fitted);
+        QCOMPARE(fits.join(' '), fit.isEmpty() ? key.section(' ', 0, 3) : fit);
     }
     void checkTable_data()
     {
         // A table as handed in, and what the check of variant 7 finds: the exit status and part of its report.
         columns<QByteArray, int, QString>("table", "status", "said");
         Recorder *boxes = nullptr;
-        auto form = window(boxes, 7, recording("Option1", {100, 0, 55, 55})); // a position recorded twice
-        const QByteArray one = report::tableCsv(Form1Probe{*form}.table());
-        form = window(boxes, 7, recording("Option2", {30, 90, 60}));
-        const QByteArray two = report::tableCsv(Form1Probe{*form}.table());
+        const QByteArray one = saved(*recorded(boxes, 7, "Option1", {100, 0, 55, 55})); // a position twice
+        auto form = recorded(boxes, 7, "Option2", {30, 90, 60});
+        const QByteArray two = saved(*form);
         const QString fit = fitted(*form, *boxes);
         const QList<QByteArray> rows = one.split('\n'); // the header, four rows, ""
-        QByteArray changed = one;
-        const qsizetype last = one.indexOf("\r\n4,") - 1; // the last digit of row 3
-        changed[last] = char('0' + (changed[last] - '0' + 1) % 10);
-        form = window(boxes, 8, recording("Option1", {55}));
-        const QByteArray variant8 = report::tableCsv(Form1Probe{*form}.table()).split('\n')[1];
-        form = window(boxes, 7, recording("Option1", {37}), "150");
-        const QByteArray rmax150 = report::tableCsv(Form1Probe{*form}.table()).split('\n')[1];
+        const QByteArray changed = QByteArray(one).replace("0.69\r\n4,", "0.60\r\n4,"); // the last digit of row 3
+        const QByteArray variant8 = saved(*recorded(boxes, 8, "Option1", {55})).split('\n')[1];
+        const QByteArray rmax150 = saved(*recorded(boxes, 7, "Option1", {37}, "150")).split('\n')[1];
 
         QTest::newRow("scheme 1") << one << 0 << "строка 5, n = 4: настоящая: схема 1, R = 55 Ом (положение движка 55)";
         QTest::newRow("scheme 2, the window's fit")

@@ -9,27 +9,19 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-void fail(const char *what, const QString &report)
-{
-    std::fprintf(stderr, "%s:\n%s\n", what, report.toUtf8().constData());
-    std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static const task::Values variant7 =
-        task::parameterValues({QStringLiteral("9.9"), QStringLiteral("1.7"), QStringLiteral("150"),
-                               QStringLiteral("0.5"), QStringLiteral("100")});
+    static const task::Values variant7 = task::parameterValues({"9.9", "1.7", "150", "0.5", "100"});
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const task::CheckResult result = task::checkTable(bytes, variant7);
+    auto check = [&result](bool holds, const char *what) {
+        if (!holds)
+            std::fprintf(stderr, "%s:\n%s\n", what, result.text.toUtf8().constData()), std::abort();
+    };
     if (result.status == 2) {
         const int line = result.text.section(QLatin1Char(':'), 0, 0).section(QLatin1Char(' '), 1).toInt();
-        if (bytes.size() <= task::MaxTableBytes && (line < 1 || line > bytes.count('\n') + 1))
-            fail("not a table, but no line of the input named", result.text);
+        check(bytes.size() > task::MaxTableBytes || (line >= 1 && line <= bytes.count('\n') + 1),
+              "not a table, but no line of the input named");
         return 0;
     }
     const QList<task::TableRow> rows = task::readTable(bytes).rows;
@@ -38,11 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!line.startsWith(QStringLiteral("строка ")))
             continue;
         const task::TableRow row = rows.value(told++);
-        if (!line.startsWith(QStringLiteral("строка %1, n = %2: ").arg(row.line).arg(row.n)))
-            fail("a row told out of its place", result.text);
+        check(line.startsWith(QStringLiteral("строка %1, n = %2: ").arg(row.line).arg(row.n)), "a row told out of place");
     }
     const bool allGenuine = !rows.isEmpty() && !result.text.contains(QStringLiteral("НЕ НАСТОЯЩАЯ"));
-    if (told != rows.size() || result.status != (allGenuine ? 0 : 1))
-        fail("rows told, or the status, do not match the rows read", result.text);
+    check(told == rows.size() && result.status == (allGenuine ? 0 : 1), "rows told, or the status, unlike the rows read");
     return 0;
 }
