@@ -80,8 +80,10 @@ int checkTables(const TaskFile &file, std::optional<int> variant, const QStringL
             cannot(result.text + QLatin1Char('.'));
             continue;
         }
-        QString heading = variant ? CommandLine::tr("Таблица «%1», вариант %2").arg(shownPath).arg(*chosen)
-                                  : CommandLine::tr("Таблица «%1», вариант %2 (из имени файла)").arg(shownPath).arg(*chosen);
+        // One arg() for both: a "%2" in the file's name stays as it is.
+        QString heading = (variant ? CommandLine::tr("Таблица «%1», вариант %2")
+                                   : CommandLine::tr("Таблица «%1», вариант %2 (из имени файла)"))
+                              .arg(shownPath, QString::number(*chosen));
         if (variant && named && *named != *variant)
             heading += CommandLine::tr(", хотя в имени файла вариант %1").arg(*named);
         print(stdout, heading + QStringLiteral(":\n") + result.text);
