@@ -142,7 +142,7 @@ void Form1::parameterChanged(QLineEdit *box, circuit::Parameter which, double &v
         box->selectAll();
     }
     if (which == circuit::Parameter::Rmax)
-        s.KR = s.Rmax / HScroll1->maximum();
+        s.KR = circuit::ohmsPerStep(s.Rmax, HScroll1->maximum());
     sbros();
 }
 

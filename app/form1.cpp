@@ -115,6 +115,10 @@ Form1::Form1(std::unique_ptr<MessageBoxes> boxes, const task::Task *task)
     setWindowTitle(tr("Моделирование работы электрической цепи постоянного тока"));
     if (task && !task->title.isEmpty())
         setWindowTitle(windowTitle() + QStringLiteral(" — ") + task->title);
+    if (task) {
+        taskTitle = task->title;
+        variant = task->variant;
+    }
     surface = new Surface(this);
     // Controls without a font of their own take this one; the menus and the
     // message boxes keep the desktop's.

@@ -143,6 +143,11 @@ private:
     // A line was fitted since the last reset (the lab report shows its k and b).
     bool fitSinceReset = false;
 
+    // The teacher's task in use, which the results name: its title and the
+    // student's variant (0: no task file).
+    QString taskTitle;
+    int variant = 0;
+
     // Menus.
     QAction *mnuFileSpravka1 = nullptr, *mnuFileSpravka2 = nullptr, *mnuFilesHistory = nullptr,
             *mnuHelpInstruction = nullptr, *mnuHelpUprav = nullptr, *mnuHelpSep1 = nullptr,

@@ -25,9 +25,9 @@ void Form1::Picture3_Click()
     s.KB = fit.KB;
     fitSinceReset = true;
 
-    txtK->setText(ui::formatSingle(s.KK, "##00.0000"));
+    txtK->setText(QString::fromStdString(circuit::coefficientText(s.KK, ui::decimalSeparator())));
     ui::describe(txtK, txtK->text());
-    txtB->setText(ui::formatSingle(s.KB, "##00.0000"));
+    txtB->setText(QString::fromStdString(circuit::coefficientText(s.KB, ui::decimalSeparator())));
     ui::describe(txtB, txtB->text());
 
     graphs->plots->drawFitLine(s.KK, s.KB);

@@ -18,6 +18,8 @@ report::LabReport Form1::labReport() const
     r.title = w.windowTitle();
     r.madeAt = QDateTime::currentDateTime();
     r.parametersHeading = w.Lblnazvan->text();
+    r.taskTitle = w.taskTitle;
+    r.variant = w.variant;
     const std::pair<const QLabel *, const QLineEdit *> parameters[5] = {
         {w.LblEds, w.TxtEdc}, {w.Lblr, w.Txtr}, {w.LblRv, w.TxtRv}, {w.LblRa, w.TxtRa}, {w.LblRmax, w.TxtRmax}};
     for (const auto &[label, box] : parameters)

@@ -15,7 +15,7 @@ Rheostat::Rheostat(QWidget *parent) : QScrollBar(Qt::Horizontal, parent)
     auto *style = new RheostatStyle();
     style->setParent(this);
     setStyle(style);
-    setRange(0, 100);
+    setRange(0, circuit::RheostatSteps);
     setSingleStep(1);
     setPageStep(10);
     // Only a release of the dragged thumb, clicks and changes from code count.

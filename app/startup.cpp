@@ -56,7 +56,7 @@ void Form1::sbros()
     Picture2->setBackColor(ui::colours::Black);
     Picture2->setForeColor(ui::colours::MeterGreen);
 
-    s.KR = s.Rmax / HScroll1->maximum();
+    s.KR = circuit::ohmsPerStep(s.Rmax, HScroll1->maximum());
     HScroll1->setValue(HScroll1->maximum()); // runs HScroll1_Change when the value changes
     s.rabota = 0;
     HScroll1_Change();

@@ -1,5 +1,7 @@
 #include "circuit/fit.h"
 
+#include "circuit/numberformat.h"
+
 #include <cmath>
 
 namespace circuit {
@@ -27,6 +29,11 @@ LineFit fitLine(const std::array<float, 11> &I_m, const std::array<float, 11> &U
     f.KB = f.S_y / 10 - (f.S_x * f.KK) / 10;
     f.defined = std::isfinite(f.KK) && std::isfinite(f.KB);
     return f;
+}
+
+std::string coefficientText(float value, std::string_view sep)
+{
+    return formatSingle(value, "##00.0000", sep);
 }
 
 } // namespace circuit

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <string_view>
 
 namespace circuit {
 
@@ -18,5 +20,9 @@ struct LineFit {
 // counting ten, in single precision and in this order:
 // k = (S_xy - S_y*(S_x/10)) / (S_x2 - S_x*(S_x/10)), b = S_y/10 - (S_x*k)/10.
 LineFit fitLine(const std::array<float, 11> &I_m, const std::array<float, 11> &U_m);
+
+// k or b as the window shows them, through "##00.0000" (-05.5000, 16.0000);
+// `sep` is the decimal separator.
+std::string coefficientText(float value, std::string_view sep);
 
 } // namespace circuit

@@ -1,5 +1,6 @@
 #include "circuit/measurement.h"
 
+#include "circuit/numberformat.h"
 #include "circuit/readings.h"
 #include "circuit/robust.h"
 
@@ -32,6 +33,12 @@ MeasuredRow measuredRow(double I, double U, float RR, double Edc, double Ra, dou
     const float h = row.Po == 0.0f ? 0.0f : row.Pv / row.Po;
     row.h = std::isfinite(h) ? h : 0.0f;
     return row;
+}
+
+std::array<std::string, 5> rowTexts(double I, double U, const MeasuredRow &row, std::string_view sep)
+{
+    return {formatPattern(I, "#0.000", sep), formatPattern(U, "##0.00", sep), formatSingle(row.Po, "##0.00", sep),
+            formatSingle(row.Pv, "##0.00", sep), formatSingle(row.h, "##0.00", sep)};
 }
 
 } // namespace circuit

@@ -1,6 +1,10 @@
 // The quantities recorded into a row of the measurement table.
 #pragma once
 
+#include <array>
+#include <string>
+#include <string_view>
+
 namespace circuit {
 
 // One row of the measurement table, in single precision.
@@ -15,5 +19,16 @@ struct MeasuredRow {
 // Derives the row recorded from the present readings, for the scheme in force.
 MeasuredRow measuredRow(double I, double U, float RR, double Edc, double Ra, double Rv,
                         int schema);
+
+// The row's five texts as the table shows them, in the table's column order
+// (I, U, Po, Pv, h): the current and voltage from the readings themselves,
+// the powers and the efficiency from their single-precision values; `sep`
+// is the decimal separator.
+std::array<std::string, 5> rowTexts(double I, double U, const MeasuredRow &row, std::string_view sep);
+
+// The header line of the table saved as CSV: the row number, then the five
+// columns in the table's order. Spreadsheets and the check of handed-in
+// tables read the columns by these names.
+constexpr const char *SavedTableHeader = "n,I_A,U_V,Po_W,Pv_W,eta";
 
 } // namespace circuit

@@ -7,6 +7,11 @@
 
 namespace circuit {
 
+double ohmsPerStep(double Rmax, int steps)
+{
+    return Rmax / steps;
+}
+
 float rheostatResistance(double KR, int value)
 {
     return static_cast<float>(KR * value);

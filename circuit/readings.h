@@ -9,6 +9,11 @@ namespace circuit {
 // thumb, whatever the desktop's style draws.
 constexpr int ArrowButtonWidth = 17;
 constexpr int ThumbWidth = 12;
+// Its positions run from 0 to this many steps.
+constexpr int RheostatSteps = 100;
+
+// Ohms per step of a scroll bar of `steps` steps over the full resistance: Rmax / steps.
+double ohmsPerStep(double Rmax, int steps);
 
 // Rheostat resistance for a scroll-bar value: KR * value, kept in single precision.
 float rheostatResistance(double KR, int value);

@@ -24,23 +24,25 @@ void Graphs::N_S_Click(int Index)
     const auto n = static_cast<std::size_t>(Index);
     s.Nomer = static_cast<std::int16_t>(Index);
     const circuit::MeasuredRow row = circuit::measuredRow(s.I, s.U, s.RR, s.Edc, s.Ra, s.Rv, s.schema);
+    const std::array<std::string, 5> texts = circuit::rowTexts(s.I, s.U, row, ui::decimalSeparator());
+    auto text = [&texts](Table::Column c) { return QString::fromStdString(texts[c]); };
 
     s.I_m[n] = row.I;
-    table->setCell(Table::ColumnI, n, ui::formatNumber(s.I, "#0.000"));
+    table->setCell(Table::ColumnI, n, text(Table::ColumnI));
     s.U_m[n] = row.U;
-    table->setCell(Table::ColumnU, n, ui::formatNumber(s.U, "##0.00"));
+    table->setCell(Table::ColumnU, n, text(Table::ColumnU));
     plots->point(plots->Picture3, row.I, row.U);
 
     s.Pv_m[n] = row.Pv;
-    table->setCell(Table::ColumnPv, n, ui::formatSingle(s.Pv_m[n], "##0.00"));
+    table->setCell(Table::ColumnPv, n, text(Table::ColumnPv));
     plots->point(plots->Picture4, s.I_m[n], s.Pv_m[n]);
 
     s.Po_m[n] = row.Po;
-    table->setCell(Table::ColumnP0, n, ui::formatSingle(s.Po_m[n], "##0.00"));
+    table->setCell(Table::ColumnP0, n, text(Table::ColumnP0));
     plots->point(plots->Picture4, s.I_m[n], s.Po_m[n]);
 
     s.h_m[n] = row.h;
-    table->setCell(Table::ColumnKPD, n, ui::formatSingle(s.h_m[n], "##0.00"));
+    table->setCell(Table::ColumnKPD, n, text(Table::ColumnKPD));
     plots->point(plots->Picture5, s.I_m[n], s.h_m[n]);
 
     plots->describePoints(table->recordedRows());

@@ -1,5 +1,6 @@
 #include "report/csv.h"
 
+#include "circuit/measurement.h"
 #include "graphs/table.h"
 #include "ui/numbertexts.h"
 
@@ -24,7 +25,7 @@ QString field(QString text)
 QByteArray tableCsv(const graphs::Table &table)
 {
     const QString separator = QString::fromStdString(ui::decimalSeparator());
-    QByteArray csv = "n,I_A,U_V,Po_W,Pv_W,eta\r\n";
+    QByteArray csv = QByteArray(circuit::SavedTableHeader) + "\r\n";
     for (std::size_t n = 1; n <= 10; ++n) {
         if (!table.isRecorded(n))
             continue;

@@ -5,6 +5,7 @@
 #include "graphs/plots.h"
 #include "graphs/table.h"
 #include "report/csv.h"
+#include "task/variantname.h"
 #include "ui/callerfolder.h"
 #include "ui/messageboxes.h"
 
@@ -25,6 +26,12 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QSettings>
+
+// The suggested file names' words, translated in this context.
+class FileNames
+{
+    Q_DECLARE_TR_FUNCTIONS(FileNames)
+};
 
 namespace report {
 
@@ -50,6 +57,15 @@ void rememberFolder(const QString &file)
 QString stamp()
 {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmm"));
+}
+
+// A suggested file name: what the file holds, the student's variant while a
+// teacher's task is in use (variant > 0), date and time, and the suffix:
+// таблица-вариант-7-2024-03-05-1410.csv, without a task таблица-2024-03-05-1410.csv.
+QString proposedName(const QString &what, int variant, const char *suffix)
+{
+    const QString variantPart = variant > 0 ? task::variantInFileName(variant) + QLatin1Char('-') : QString();
+    return what + QLatin1Char('-') + variantPart + stamp() + QLatin1Char('.') + QLatin1String(suffix);
 }
 
 // A page of A4 upright with margins that every printer manages.
@@ -90,8 +106,8 @@ ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBox
     connect(saveTable, &QAction::triggered, this, [this] {
         //: A file dialog's title.
         const QString path = askFile(tr("Сохранить таблицу"),
-                                     //: The suggested file name; %1 the date and time.
-                                     tr("таблица-%1.csv").arg(stamp()), tr("Таблица CSV (*.csv)"));
+                                     proposedName(FileNames::tr("таблица"), m_report().variant, "csv"),
+                                     tr("Таблица CSV (*.csv)"));
         if (!path.isEmpty())
             writeTable(path);
     }, Qt::QueuedConnection);
@@ -104,16 +120,17 @@ ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBox
         const QString name = choice->text().remove(QLatin1Char(' ')).remove(QLatin1Char(','));
         //: A file dialog's title.
         const QString path = askFile(tr("Сохранить график"),
-                                     //: The suggested file name; %1 the graph, such as U(I), %2 the date and time.
-                                     tr("график-%1-%2.png").arg(name, stamp()), tr("Рисунок PNG (*.png)"));
+                                     proposedName(FileNames::tr("график") + QLatin1Char('-') + name,
+                                                  m_report().variant, "png"),
+                                     tr("Рисунок PNG (*.png)"));
         if (!path.isEmpty() && graph)
             writeGraph(*graph, path);
     }, Qt::QueuedConnection);
     connect(saveReport, &QAction::triggered, this, [this] {
         //: A file dialog's title.
         const QString path = askFile(tr("Сохранить отчёт"),
-                                     //: The suggested file name; %1 the date and time.
-                                     tr("отчёт-%1.pdf").arg(stamp()), tr("Документ PDF (*.pdf)"));
+                                     proposedName(FileNames::tr("отчёт"), m_report().variant, "pdf"),
+                                     tr("Документ PDF (*.pdf)"));
         if (!path.isEmpty())
             writeReport(path);
     }, Qt::QueuedConnection);
@@ -247,7 +264,8 @@ void ExportActions::print()
     // Without a printer the dialog offers a PDF file only; it is suggested
     // where the other files go.
     if (QPrinterInfo::availablePrinterNames().isEmpty())
-        printer.setOutputFileName(QDir(startFolder()).filePath(tr("отчёт-%1.pdf").arg(stamp())));
+        printer.setOutputFileName(
+            QDir(startFolder()).filePath(proposedName(FileNames::tr("отчёт"), m_report().variant, "pdf")));
     QPrintDialog dialog(&printer, &m_window);
     dialog.setObjectName(QStringLiteral("printDialog"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);

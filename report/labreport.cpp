@@ -11,6 +11,12 @@
 
 #include <algorithm>
 
+// The report's texts, translated in this context.
+class LabReportTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(LabReport)
+};
+
 namespace report {
 
 namespace {
@@ -107,6 +113,12 @@ qreal paintSetUp(Page &page, qreal y, const LabReport &r)
     const qreal left = page.area.left();
     qreal ly = y + page.write(QRectF(left, y, leftWidth, page.area.height()), r.parametersHeading,
                               headingFont()) + 1.5 * mm;
+    if (r.variant > 0) {
+        const QString task = r.taskTitle.isEmpty()
+                                 ? LabReportTexts::tr("Вариант %1").arg(r.variant)
+                                 : LabReportTexts::tr("Задание: %1, вариант %2").arg(r.taskTitle).arg(r.variant);
+        ly += page.write(QRectF(left, ly, leftWidth, page.area.height()), task, boldBodyFont()) + 1.5 * mm;
+    }
     const qreal valueColumn = leftWidth - 34 * mm; // room for "Rmax(Ом)= 100000" 
     for (const LabReport::Parameter &parameter : r.parameters) {
         const qreal meaning = page.write(QRectF(left, ly, valueColumn - 2 * mm, page.area.height()),

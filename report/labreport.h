@@ -25,6 +25,10 @@ struct LabReport {
     QDateTime madeAt;
 
     QString parametersHeading; // as above the parameter boxes
+    // The teacher's task in use: its title (may be empty) and the student's
+    // variant; variant 0: no task file.
+    QString taskTitle;
+    int variant = 0;
     struct Parameter {
         QString meaning; // "ЭДС источника"
         QString caption; // the box's label, with its unit: "E (В)="

@@ -244,7 +244,7 @@ Task loadTask(const QString &path, int variant)
     const ReadResult read = readTaskFile(path);
     if (!read.file)
         return Task{{}, {}, {}, read.error + CrLf + Texts::tr("Программа запускается с обычными значениями.")};
-    Task task{read.file->title, variantTexts(*read.file, variant), read.file->hidden, {}};
+    Task task{read.file->title, variantTexts(*read.file, variant), read.file->hidden, {}, variant};
     return task;
 }
 

@@ -25,6 +25,7 @@ struct Task {
     std::array<QString, ParameterCount> texts; // the boxes' texts; empty: the box's own
     std::array<bool, ParameterCount> hidden{}; // masked and read-only
     QString error; // a file that cannot be used: what is wrong; everything else is empty
+    int variant = 0; // the student's variant while a task file is in use; else 0
 };
 
 // A task file as read.

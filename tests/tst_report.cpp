@@ -2,8 +2,13 @@
 // PNG (also run at a scale factor of 2), and writes that cannot be made.
 #include "graphs/canvas.h"
 #include "report/exportactions.h"
+#include "task/taskfile.h"
+#include "tests/columns.h"
 #include "tests/testsupport.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -64,6 +69,35 @@ private slots:
         QImage saved = QImage(path).convertToFormat(graph.format());
         saved.setDevicePixelRatio(graph.devicePixelRatio()); // in pixels of the screen
         QCOMPARE(saved, graph);
+    }
+    void proposedNames_data()
+    {
+        // How the name the file dialog offers begins, without a task file and in a task's variant 7.
+        columns<int, QString, QString>("variant", "action", "name");
+        const char *const actions[][2] = {{"saveTable", "таблица-"}, {"saveReport", "отчёт-"}, {"saveGraph", "график-U(I)-"}};
+        for (int variant : {0, 7})
+            for (const auto &a : actions)
+                QTest::addRow("%s, variant %d", a[0], variant)
+                    << variant << a[0] << QString::fromUtf8(a[1]) + (variant ? "вариант-7-" : "");
+    }
+    void proposedNames()
+    {
+        QFETCH(int, variant);
+        QFETCH(QString, action);
+        const task::Task task{{}, {}, {}, {}, variant};
+        form = makeForm(boxes, &task);
+        QString offered;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()))
+                offered = QFileInfo(dialog->selectedFiles().value(0)).fileName(), dialog->reject();
+        });
+        answer.start(10);
+        form->findChild<QAction *>(action)->trigger();
+        QTRY_VERIFY(!offered.isEmpty());
+        QFETCH(QString, name);
+        const QRegularExpression stamp(R"(^\d{4}-\d\d-\d\d-\d{4}\.(csv|pdf|png)$)"); // then date and time
+        QVERIFY2(offered.startsWith(name) && stamp.match(offered.mid(name.size())).hasMatch(), qPrintable(offered));
     }
     void failedWrite_data()
     {

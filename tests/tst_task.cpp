@@ -2,15 +2,48 @@
 // that give nothing away.
 #include "circuit/leadingnumber.h"
 #include "graphs/canvas.h"
+#include "report/csv.h"
 #include "report/labreport.h"
+#include "task/tablecheck.h"
 #include "task/taskfile.h"
 #include "tests/columns.h"
-#include "tests/testsupport.h"
+#include "tests/student.h"
 
 #include <QAccessible>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+const QString Example = QStringLiteral(DCSIM_DOCS_DIR "/example-task.ini");
+
+// A window of the example task's `variant` (with another Rmax when given), the key closed in scheme `option`
+// and the rheostat's `positions` recorded into rows 1, 2, ...
+std::unique_ptr<Form1> recorded(Recorder *&boxes, int variant, const char *option, const QList<int> &positions,
+                                const QString &Rmax = {})
+{
+    task::Task task = task::loadTask(Example, variant);
+    task.texts[4] = Rmax.isEmpty() ? task.texts[4] : Rmax;
+    auto form = makeForm(boxes, &task);
+    QString steps = QStringLiteral("click %1|click Lblvkl").arg(option);
+    for (int n = 1; n <= positions.size(); ++n)
+        steps += QStringLiteral("|value %1|record %2").arg(positions[n - 1]).arg(n);
+    Student{*form, *boxes}.run(steps);
+    return form;
+}
+
+QByteArray saved(Form1 &form) { return report::tableCsv(Form1Probe{form}.table()); }
+
+// The fit's k and b as the window shows them.
+QString fitted(Form1 &form, Recorder &boxes)
+{
+    shortenWait(form);
+    form.Picture3_Click();
+    return Student{form, boxes}.read("txtK") + " " + Student{form, boxes}.read("txtB");
+}
+
+} // namespace
 
 class TestTask : public QObject
 {
@@ -65,6 +98,79 @@ private slots:
                                  : boxes->errors.size() == 1 && told.startsWith("Файл задания «" + QDir::toNativeSeparators(path) + "»") &&
                                        told.contains(error) && told.endsWith(usual),
                  qPrintable(told));
+    }
+    void answerKey_data()
+    {
+        // The key (k1 b1 k2 b2 E1 r1 E2 r2) of a variant of the example task; the window's own fit over ten rows
+        // recorded at the positions 10, 20, ..., 100, scheme 1 then 2 (empty: equal to the key's k and b). The
+        // fit keeps single precision and here misses the exact line by less than 0.000025 in k and 0.000011 in
+        // b: the texts are equal whenever the exact values lie farther than that from a rounding boundary.
+        columns<int, QString, QString>("variant", "key", "fit");
+        QTest::newRow("2, far from boundaries") << 2 << "-01.0920 05.9563 -01.6000 06.0000 05.9563 01.0920 06.0000 01.6000"
+                                                << "";
+        QTest::newRow("7") << 7 << "-01.6809 09.7891 -02.2000 09.9000 09.7891 01.6809 09.9000 02.2000" << "";
+        QTest::newRow("14, k1 -0.795756 near -0.79575")
+            << 14 << "-00.7958 08.8528 -01.3000 08.9000 08.8528 00.7958 08.9000 01.3000"
+            << "-00.7957 08.8528 -01.3000 08.9000";
+    }
+    void answerKey()
+    {
+        QFETCH(int, variant);
+        QFETCH(QString, key);
+        QFETCH(QString, fit);
+        QCOMPARE(task::keyColumns(task::parameterValues(task::loadTask(Example, variant).texts)).join(' '), key);
+        QStringList fits;
+        for (const char *scheme : {"Option1", "Option2"}) {
+            Recorder *boxes = nullptr;
+            auto form = recorded(boxes, variant, scheme, {10, 20, 30, 40, 50, 60, 70, 80, 90, 100});
+            fits << fitted(*form, *boxes);
+        }
+        QCOMPARE(fits.join(' '), fit.isEmpty() ? key.section(' ', 0, 3) : fit);
+    }
+    void checkTable_data()
+    {
+        // A table as handed in, and what the check of variant 7 finds: the exit status and part of its report.
+        columns<QByteArray, int, QString>("table", "status", "said");
+        Recorder *boxes = nullptr;
+        const QByteArray one = saved(*recorded(boxes, 7, "Option1", {100, 0, 55, 55})); // a position twice
+        auto form = recorded(boxes, 7, "Option2", {30, 90, 60});
+        const QByteArray two = saved(*form);
+        const QString fit = fitted(*form, *boxes);
+        const QList<QByteArray> rows = one.split('\n'); // the header, four rows, ""
+        const QByteArray changed = QByteArray(one).replace("0.69\r\n4,", "0.60\r\n4,"); // the last digit of row 3
+        const QByteArray variant8 = saved(*recorded(boxes, 8, "Option1", {55})).split('\n')[1];
+        const QByteArray rmax150 = saved(*recorded(boxes, 7, "Option1", {37}, "150")).split('\n')[1];
+
+        QTest::newRow("scheme 1") << one << 0 << "строка 5, n = 4: настоящая: схема 1, R = 55 Ом (положение движка 55)";
+        QTest::newRow("scheme 2, the window's fit")
+            << two << 0 << "Прямая по строкам таблицы: k = " + fit.section(' ', 0, 0) + ", b = " + fit.section(' ', 1);
+        QTest::newRow("a last digit changed")
+            << changed << 1
+            << "строка 4, n = 3: НЕ НАСТОЯЩАЯ: таких показаний нет ни в одной схеме ни при одном положении движка; в "
+               "столбце eta стоит 0.60, а в строке «схема 1, R = 55 Ом (положение движка 55)» было бы 0.69\n";
+        QTest::newRow("a row of variant 8") << one + variant8 + "\n" << 1 << "строка 6, n = 1: НЕ НАСТОЯЩАЯ";
+        QTest::newRow("a row of Rmax 150") << one + rmax150 + "\n" << 1 << "строка 6, n = 1: НЕ НАСТОЯЩАЯ";
+        QTest::newRow("rows out of order, repeated")
+            << rows[0] + "\n" + rows[4] + "\n" + rows[2] + "\n" + rows[1] + "\n" + rows[2] << 0
+            << "Итог: все строки настоящие.";
+        QTest::newRow("LF, quoted") << "\"n\"" + QByteArray(two).replace("\r\n", "\n").mid(1) << 0
+                                    << "строка 3, n = 2: настоящая: схема 2, R = 90 Ом";
+        QTest::newRow("empty") << QByteArray() << 2 << "строка 1: файл пуст";
+        QTest::newRow("header only") << rows[0] + "\n" << 1
+                                     << "Ключ, схема 2: k = -02.2000, b = 09.9000\n"
+                                        "Итог: в таблице нет ни одной строки измерений.";
+        QTest::newRow("another program's") << QByteArray("Date,Value\r\n1,2\r\n") << 2
+                                           << "строка 1: это не таблица измерений программы";
+        QTest::newRow("not UTF-8") << QByteArray(one).insert(one.indexOf("\r\n3,") - 1, '\xff') << 2
+                                   << "строка 3: текст не в кодировке UTF-8";
+    }
+    void checkTable()
+    {
+        QFETCH(QByteArray, table);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        const task::CheckResult result = task::checkTable(table, task::parameterValues(task::loadTask(Example, 7).texts));
+        QVERIFY2(result.status == status && result.text.contains(said), qPrintable(result.text));
     }
     void hiddenBox()
     {

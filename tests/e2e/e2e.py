@@ -312,7 +312,8 @@ class Program:
                                has(w, pyatspi.STATE_SHOWING)][0], 10, "the file dialog")
         controls = descendants(dialog)
         edit = [n for n in controls if n.getRole() == pyatspi.ROLE_TEXT and text_of(n).endswith(name[-4:])][0]
-        check(re.fullmatch(r"\w+-\d{4}-\d\d-\d\d-\d{4}\." + name[-3:], text_of(edit)), f"{item}: named by the time")
+        check(re.fullmatch(r"\w+-вариант-7-\d{4}-\d\d-\d\d-\d{4}\." + name[-3:], text_of(edit)),
+              f"{item}: named by the variant and the time", text_of(edit))
         edit.queryEditableText().setTextContents(path)
         act([n for n in controls if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Сохранить"][0], "Press")
         return wait(lambda: os.path.exists(path) and path, 10, f"{name} written")
@@ -322,10 +323,11 @@ class Program:
         pdf = self.save("Сохранить отчёт (PDF)…", "report.pdf")
         text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout
         words = [line.split() for line in text.splitlines()]
-        check(TITLE in text and f"Rmax(Ом)= {text_of(self.boxes['Rmax']).strip()}" in text and
+        check(TITLE in text and "Задание: Вариант для 10 «Б», вариант 7" in text and
+              f"Rmax(Ом)= {text_of(self.boxes['Rmax']).strip()}" in text and
               all([str(n), *self.row(n)] in words for n in self.rows) and
               f"k = {text_of(self.fit_k)}, b = {text_of(self.fit_b)}" in text,
-              "report: the title, Rmax, every row, k and b")
+              "report: the title, the task and variant, Rmax, every row, k and b")
         images = subprocess.run(["pdfimages", "-list", pdf], capture_output=True, text=True).stdout.splitlines()[2:]
         large = [i for i in images if int(i.split()[3]) >= 100 and int(i.split()[4]) >= 100]
         check(not large, "report: the graphs are lines, not pictures", large)
@@ -333,6 +335,10 @@ class Program:
             table = list(csv.reader(f))
         expected = [["n", "I_A", "U_V", "Po_W", "Pv_W", "eta"]] + [[str(n), *self.row(n)] for n in sorted(self.rows)]
         check(table == expected, "CSV: the header and the recorded rows as the table shows them", table)
+        checked = subprocess.run([self.args.dcsim, "--task", self.task, "--variant", "7", "--check", f.name],
+                                 capture_output=True, text=True)
+        check(checked.returncode == 0 and "Итог: все строки настоящие." in checked.stdout, "CSV: passes --check",
+              checked.stdout + checked.stderr)
 
     def exit_question(self):
         """The real exit question, answered No (the window stays with its table), then Yes."""
@@ -359,6 +365,7 @@ def experiment(args):
                            check=True).stdout.splitlines()
     x = Program(args, ["--task", task, "--variant", "7"], TITLE + " — Вариант для 10 «Б»")
     x.values = dict(zip(lines[0].split("\t")[1:], map(float, lines[1].split("\t")[1:])))
+    x.task = task
     try:
         for step in (x.names_and_launcher, x.hidden_boxes, x.geometry_and_texts, x.measurements, x.exports,
                      x.exit_question):
