@@ -109,11 +109,6 @@ Without options the program starts as usual.</translation>
         <translation>The variant number for the [random] section of the task file, from 1 to %1; 1 by default.</translation>
     </message>
     <message>
-        <source>Напечатать значения параметров вариантов (например, 1-30 или 1,4,7-9) по одной строке через табуляцию: вариант, E, r, Rv, Ra, Rmax; окно не открывается.</source>
-        <extracomment>The printed columns keep their names: &quot;Вариант&quot;, E, r, Rv, Ra, Rmax.</extracomment>
-        <translation>Print the parameter values of the variants (for example 1-30 or 1,4,7-9), one tab-separated line each: variant, E, r, Rv, Ra, Rmax; no window opens.</translation>
-    </message>
-    <message>
         <source>варианты</source>
         <extracomment>The value of --answers, in the help.</extracomment>
         <translation>variants</translation>
@@ -168,6 +163,73 @@ Without options the program starts as usual.</translation>
     <message>
         <source>варианты задаются файлом задания: добавьте --task файл.</source>
         <translation>variants come from a task file: add --task file.</translation>
+    </message>
+    <message>
+        <source>dcsim: таблица «%1»: %2
+</source>
+        <translation>dcsim: table “%1”: %2
+</translation>
+    </message>
+    <message>
+        <source>в имени файла нет номера варианта от 1 до %1 («вариант-7»); укажите его: --variant N.</source>
+        <translation>the file name carries no variant number from 1 to %1 (“variant-7”); give it: --variant N.</translation>
+    </message>
+    <message>
+        <source>файл не удаётся прочитать.</source>
+        <translation>the file cannot be read.</translation>
+    </message>
+    <message>
+        <source>такого файла нет.</source>
+        <translation>there is no such file.</translation>
+    </message>
+    <message>
+        <source>Таблица «%1», вариант %2</source>
+        <translation>Table “%1”, variant %2</translation>
+    </message>
+    <message>
+        <source>Таблица «%1», вариант %2 (из имени файла)</source>
+        <translation>Table “%1”, variant %2 (from the file name)</translation>
+    </message>
+    <message>
+        <source>, хотя в имени файла вариант %1</source>
+        <translation>, though the file name says variant %1</translation>
+    </message>
+    <message>
+        <source>Напечатать ключ к вариантам (например, 1-30 или 1,4,7-9) по одной строке через табуляцию: вариант, E, r, Rv, Ra, Rmax, затем прямая U = kI + b каждой схемы (k1, b1, k2, b2) и E = b, r = −k, которые по ней найдёт ученик (E1, r1, E2, r2); окно не открывается.</source>
+        <extracomment>The printed columns keep their names: &quot;Вариант&quot;, E, r, Rv, Ra, Rmax, k1, b1, k2, b2, E1, r1, E2, r2.</extracomment>
+        <translation>Print the answer key for the variants (for example 1-30 or 1,4,7-9), one tab-separated line each: variant, E, r, Rv, Ra, Rmax, then the line U = kI + b of each circuit (k1, b1, k2, b2) and the E = b, r = −k a student finds from it (E1, r1, E2, r2); no window opens.</translation>
+    </message>
+    <message>
+        <source>Проверить сданные таблицы (CSV программы; после первой можно перечислить ещё): каждая ли строка — показания цепи варианта при каком-то положении движка в схеме 1 или 2. Вариант берётся из --variant, без него — из имени файла («вариант-7»). Окно не открывается. Код выхода: 0 — все строки настоящие, 1 — есть не настоящие, 2 — файл не таблица программы.</source>
+        <translation>Check handed-in tables (the program&apos;s CSV; more may follow the first): is every row a reading of the variant&apos;s circuit at some slider position in Circuit 1 or 2? The variant comes from --variant, without it from the file name (“variant-7”). No window opens. Exit status: 0 all rows genuine, 1 some are not, 2 a file is not the program&apos;s table.</translation>
+    </message>
+    <message>
+        <source>таблица.csv</source>
+        <extracomment>The value of --check, in the help.</extracomment>
+        <translation>table.csv</translation>
+    </message>
+    <message>
+        <source>--answers и --check делают разное: укажите что-то одно.</source>
+        <translation>--answers and --check do different things: give only one of them.</translation>
+    </message>
+</context>
+<context>
+    <name>FileNames</name>
+    <message>
+        <source>таблица</source>
+        <translation>table</translation>
+    </message>
+    <message>
+        <source>график</source>
+        <translation>graph</translation>
+    </message>
+    <message>
+        <source>отчёт</source>
+        <translation>report</translation>
+    </message>
+    <message>
+        <source>вариант</source>
+        <translation>variant</translation>
     </message>
 </context>
 <context>
@@ -398,6 +460,14 @@ Without options the program starts as usual.</translation>
         <source>Графики</source>
         <translation>Graphs</translation>
     </message>
+    <message>
+        <source>Вариант %1</source>
+        <translation>Variant %1</translation>
+    </message>
+    <message>
+        <source>Задание: %1, вариант %2</source>
+        <translation>Task: %1, variant %2</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -437,6 +507,105 @@ Without options the program starts as usual.</translation>
         <source>Опасно для жизни!</source>
         <extracomment>An EMF above 220 V.</extracomment>
         <translation>Danger to life!</translation>
+    </message>
+</context>
+<context>
+    <name>TableCheck</name>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>кавычка не закрыта</source>
+        <translation>a quotation mark is not closed</translation>
+    </message>
+    <message>
+        <source>после закрывающей кавычки нужна запятая или конец строки</source>
+        <translation>a closing quotation mark must be followed by a comma or the end of the line</translation>
+    </message>
+    <message>
+        <source>схема %1, R = %2 Ом (положение движка %3)</source>
+        <translation>Circuit %1, R = %2 Ω (slider position %3)</translation>
+    </message>
+    <message>
+        <source>; в столбце %1 стоит %2, а в строке «%3» было бы %4</source>
+        <translation>; column %1 holds %2, where the row “%3” would hold %4</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для таблицы измерений (больше %1 КиБ)</source>
+        <translation>the file is too large for a table of measurements (over %1 KiB)</translation>
+    </message>
+    <message>
+        <source>текст не в кодировке UTF-8</source>
+        <translation>the text is not in UTF-8</translation>
+    </message>
+    <message>
+        <source>файл пуст, а таблица начинается заголовком %1</source>
+        <translation>the file is empty, but a table starts with the header %1</translation>
+    </message>
+    <message>
+        <source>это не таблица измерений программы: её первая строка — %1</source>
+        <translation>this is not the program&apos;s table of measurements: its first line is %1</translation>
+    </message>
+    <message>
+        <source>полей %1, а в таблице их %2</source>
+        <translation>%1 fields, where the table has %2</translation>
+    </message>
+    <message>
+        <source>номер строки %1 — не целое число от 1 до 10</source>
+        <translation>the row number %1 is not a whole number from 1 to 10</translation>
+    </message>
+    <message>
+        <source>строка %1, n = %2</source>
+        <translation>line %1, n = %2</translation>
+    </message>
+    <message>
+        <source>%1: НЕ НАСТОЯЩАЯ: таких показаний нет ни в одной схеме ни при одном положении движка%2
+</source>
+        <translation>%1: NOT GENUINE: no circuit shows these readings at any slider position%2
+</translation>
+    </message>
+    <message>
+        <source>%1: настоящая: %2
+</source>
+        <translation>%1: genuine: %2
+</translation>
+    </message>
+    <message>
+        <source>Прямая по строкам таблицы: k = %1, b = %2
+</source>
+        <translation>The line through the table&apos;s rows: k = %1, b = %2
+</translation>
+    </message>
+    <message>
+        <source>Прямую по строкам таблицы не построить: все токи равны
+</source>
+        <translation>No line can be fitted through the table&apos;s rows: all the currents are equal
+</translation>
+    </message>
+    <message>
+        <source>Ключ, схема %1: k = %2, b = %3
+</source>
+        <translation>Answer key, Circuit %1: k = %2, b = %3
+</translation>
+    </message>
+    <message>
+        <source>Итог: в таблице нет ни одной строки измерений.
+</source>
+        <translation>Result: the table has no rows of measurements.
+</translation>
+    </message>
+    <message>
+        <source>Итог: не настоящие строки: %1.
+</source>
+        <translation>Result: rows not genuine: %1.
+</translation>
+    </message>
+    <message>
+        <source>Итог: все строки настоящие.
+</source>
+        <translation>Result: all rows are genuine.
+</translation>
     </message>
 </context>
 <context>
@@ -703,11 +872,6 @@ Without options the program starts as usual.</translation>
         <translation>Save Table</translation>
     </message>
     <message>
-        <source>таблица-%1.csv</source>
-        <extracomment>The suggested file name; %1 the date and time.</extracomment>
-        <translation>table-%1.csv</translation>
-    </message>
-    <message>
         <source>Таблица CSV (*.csv)</source>
         <translation>CSV table (*.csv)</translation>
     </message>
@@ -717,11 +881,6 @@ Without options the program starts as usual.</translation>
         <translation>Save Graph</translation>
     </message>
     <message>
-        <source>график-%1-%2.png</source>
-        <extracomment>The suggested file name; %1 the graph, such as U(I), %2 the date and time.</extracomment>
-        <translation>graph-%1-%2.png</translation>
-    </message>
-    <message>
         <source>Рисунок PNG (*.png)</source>
         <translation>PNG image (*.png)</translation>
     </message>
@@ -729,11 +888,6 @@ Without options the program starts as usual.</translation>
         <source>Сохранить отчёт</source>
         <extracomment>A file dialog&apos;s title.</extracomment>
         <translation>Save Report</translation>
-    </message>
-    <message>
-        <source>отчёт-%1.pdf</source>
-        <extracomment>The suggested file name; %1 the date and time.</extracomment>
-        <translation>report-%1.pdf</translation>
     </message>
     <message>
         <source>Документ PDF (*.pdf)</source>

@@ -11,12 +11,6 @@
 
 #include <algorithm>
 
-// The report's texts, translated in this context.
-class LabReportTexts
-{
-    Q_DECLARE_TR_FUNCTIONS(LabReport)
-};
-
 namespace report {
 
 namespace {
@@ -115,8 +109,8 @@ qreal paintSetUp(Page &page, qreal y, const LabReport &r)
                               headingFont()) + 1.5 * mm;
     if (r.variant > 0) {
         const QString task = r.taskTitle.isEmpty()
-                                 ? LabReportTexts::tr("Вариант %1").arg(r.variant)
-                                 : LabReportTexts::tr("Задание: %1, вариант %2").arg(r.taskTitle).arg(r.variant);
+                                 ? Texts::tr("Вариант %1").arg(r.variant)
+                                 : Texts::tr("Задание: %1, вариант %2").arg(r.taskTitle).arg(r.variant);
         ly += page.write(QRectF(left, ly, leftWidth, page.area.height()), task, boldBodyFont()) + 1.5 * mm;
     }
     const qreal valueColumn = leftWidth - 34 * mm; // room for "Rmax(Ом)= 100000" 
