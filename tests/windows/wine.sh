@@ -16,8 +16,7 @@ trap 'rm -f "$batch"' EXIT
 {
     printf '%s\n' "@echo off"
     env | grep '^QT_' | sed 's/^/set /'
-    line="\"$(winepath -w "$program")\""
-    for argument in "$@"; do line="$line \"$argument\""; done
-    printf '%s\n' "$line" "exit /b %ERRORLEVEL%"
+    # The arguments come on the command line, which keeps every letter.
+    printf '%s\n' "\"$(winepath -w "$program")\" %*" "exit /b %ERRORLEVEL%"
 } | sed 's/$/\r/' >"$batch"
-wine cmd /c "$(winepath -w "$batch")"
+wine cmd /c "$(winepath -w "$batch")" "$@"
