@@ -3,9 +3,9 @@
 
     smoke.py <setup.exe> <scratch folder>
 
-Installs silently into a fresh Wine prefix in an X server of its own, starts
-the installed program in its folder (as its shortcut does) on Qt's windows
-platform, checks the client area's place and size, presses F2 and sees the
+Installs silently into a fresh Wine prefix of a Russian desktop, in an X
+server of its own, starts the installed program in its folder (as its
+shortcut does) on Qt's windows platform, checks the client area's place and size, presses F2 and sees the
 meters' readings and the key's blade change on the screen, closes the window
 and answers the exit question Yes. The program loaded every DLL installed
 beside it and no other; the uninstaller leaves nothing behind. The last
@@ -51,7 +51,7 @@ def check(ok, what):
 
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                         stdout=subprocess.PIPE)
-os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), WINEPREFIX=prefix, WINEARCH="win64",
+os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), WINEPREFIX=prefix, WINEARCH="win64", LANG="ru_RU.UTF-8",
                   WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
 screen = xdisplay.Display()
 
