@@ -18,6 +18,6 @@ if [ "${1:-}" = "--sanitize" ]; then
     build_sanitized
     (cd build-san && ctest --output-on-failure -j"$(nproc)")
 else
-    build_sanitized tst_soak fuzz_leadingnumber fuzz_formats fuzz_tablecheck
+    build_sanitized tst_soak fuzz_dcsim
     (cd build-san && ctest --output-on-failure -j"$(nproc)" -L robustness)
 fi

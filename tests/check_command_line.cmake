@@ -1,6 +1,7 @@
 # The command line through the real program (DCSIM), with no display to open
-# a window on: help, version, a bad option, a zoom out of range, and the
-# teacher's answers for the example task (TASK), the same twice.
+# a window on: help, version, a bad option, a zoom and a variant at and past
+# their edges, the teacher's answers for the example task (TASK), the same
+# twice, and the check of handed-in tables.
 # EMULATOR: what runs DCSIM, as words separated by spaces (Wine for a Windows
 # build), and LANGUAGE_OPTION what it needs to speak Russian there;
 # LINUX_DCSIM: a Linux build's program to compare the answers with.
@@ -19,7 +20,11 @@ endfunction()
 run(0 "--task <файл>" --help)
 run(0 "dcsim ${VERSION}\n" --version)
 run(2 "dcsim: Неизвестный параметр «colour»." --colour)
-run(2 "dcsim: --zoom: нужно число от 1 до 4, например 1.5, а не «5»." --zoom 5)
+run(2 "dcsim: --zoom: нужно число от 1 до 4, например 1.5, а не «4.01»." --zoom 4.01)
+run(2 "dcsim: --zoom: нужно число от 1 до 4, например 1.5, а не «0.99»." --zoom 0.99)
+run(2 "dcsim: --variant: нужен номер варианта от 1 до 100000, а не «100001»." --task "${TASK}" --variant 100001)
+# The edges themselves pass: the largest zoom and the last variant.
+run(0 "\n100000\t" --zoom 4 --task "${TASK}" --answers 99999-100000)
 run(0 "Вариант\tE\tr\tRv\tRa\tRmax\tk1\tb1\tk2\tb2\tE1\tr1\tE2\tr2\n1\t6.4\t5\t150\t0.5\t100\t-04.8387\t\
 06.1935\t-05.5000\t06.4000\t06.1935\t04.8387\t06.4000\t05.5000\n2\t6\t1.1\t" --task "${TASK}" --answers 1-30)
 set(first "${out}")

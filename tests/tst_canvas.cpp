@@ -52,6 +52,7 @@ private slots:
                                                   << "w 20 10; r 150 20";
         QTest::newRow("hidden keeps the drawing") << "hide; line 0 10 99 10; size 200 50; show" << "r 20 10; w 150 10";
         QTest::newRow("no area loses the drawing") << "line 0 10 99 10; size 0 0; read; size 100 50" << "w 20 10";
+        QTest::newRow("a point one pixel wide is one pixel") << "point 30 20" << "r 30 20; w 31 20; w 29 20; w 30 21; w 30 19";
     }
     void drawingAcrossResizes()
     {
@@ -61,6 +62,8 @@ private slots:
             const QStringList w = step.split(' ', Qt::SkipEmptyParts);
             if (w[0] == "line")
                 c->line(w[1].toFloat(), w[2].toFloat(), w[3].toFloat(), w[4].toFloat(), Qt::red);
+            else if (w[0] == "point")
+                c->pset(w[1].toFloat(), w[2].toFloat(), Qt::red);
             else if (w[0] == "size")
                 c->resize(w[1].toInt(), w[2].toInt());
             else if (w[0] == "cls" || w[0] == "read")

@@ -188,6 +188,14 @@ private slots:
                                       << QList<float>(10, 7.5f) << 0u << 0x40f00000u;
         QTest::newRow("nothing measured") << QList<float>() << QList<float>() << 0u << 0u;
         QTest::newRow("currents equal") << QList<float>(10, 0.3f) << QList<float>(10, 5) << 0u << 0u;
+        // All currents equal but the second, or the last: a line through two points, -5 and 6.5 but for rounding.
+        for (int odd : {2, 10}) {
+            QList<float> I(10, 0.3f), U(10, 5);
+            I[odd - 1] = 0.5f;
+            U[odd - 1] = 4;
+            QTest::addRow("all currents but row %d equal", odd)
+                << I << U << (odd == 2 ? 0xc09fff91u : 0xc09fffb4u) << (odd == 2 ? 0x40cfffdcu : 0x40cfffe8u);
+        }
         QTest::newRow("sums out of range") << maxima << QList<float>(10, 5) << 0u << 0u;
     }
     void fit()

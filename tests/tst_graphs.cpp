@@ -10,6 +10,8 @@
 #include "ui/announcer.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <QPaintEngine>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -31,6 +33,42 @@ bool near(const QImage &image, double fx, double fy, const QColor &c, int radius
         }
     return false;
 }
+
+// Where a drawing replayed onto it puts its texts: each text's baseline start, in pixels; a text of two
+// alphabets comes in pieces, one for each.
+class TextPositions : public QPaintDevice, public QPaintEngine
+{
+public:
+    QList<std::pair<QPointF, QString>> pieces;
+
+    // Where each of `texts` starts, its pieces joined.
+    QList<QPointF> starts(const QStringList &texts) const
+    {
+        QList<QPointF> at;
+        qsizetype next = 0;
+        for (const QString &text : texts) {
+            at << pieces.value(next).first;
+            for (QString joined; joined != text && next < pieces.size(); ++next)
+                joined += pieces[next].second;
+        }
+        return at;
+    }
+
+    TextPositions() : QPaintEngine(AllFeatures) {}
+    QPaintEngine *paintEngine() const override { return const_cast<TextPositions *>(this); }
+    int metric(PaintDeviceMetric m) const override { return m == PdmDpiY || m == PdmDpiX ? 96 : m == PdmDepth ? 32 : 1; }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF &p, const QTextItem &item) override
+    {
+        pieces << std::pair(painter()->transform().map(p), item.text());
+    }
+    Type type() const override { return User; }
+};
 
 } // namespace
 
@@ -107,6 +145,25 @@ private slots:
             QVERIFY(!graph[i]->texts().join("").contains(QRegularExpression("inf|nan")));
         }
         QCOMPARE(graph[1]->texts().isEmpty(), step.isEmpty());
+        // Each label where its grid line meets its axis, the captions at the axes' ends, in pixels of 249 x 229:
+        // current labels 0.06 of the height above the bottom, value labels at the left edge; from their tops.
+        for (Canvas *c : graph) {
+            TextPositions texts;
+            QPainter painter(&texts);
+            c->replay(painter, QRectF(0, 0, 249, 229));
+            painter.end();
+            const qreal ascent = QFontMetricsF(c->font()).ascent();
+            QList<QPointF> expected;
+            for (int j = 1; j <= 9 && c->texts().size() == 20; ++j)
+                expected << QPointF(24.9 * j, 0.94 * 229 + ascent) << QPointF(0, (10 - j) * 22.9 + ascent);
+            if (!expected.isEmpty())
+                expected << QPointF(0.03 * 249, ascent) << QPointF(0.95 * 249, 0.9 * 229 + ascent);
+            const QList<QPointF> at = texts.starts(c->texts());
+            QCOMPARE(at.size(), expected.size());
+            for (qsizetype k = 0; k < expected.size(); ++k) // texts are placed in 64ths of a pixel
+                QVERIFY2(qAbs(at[k].x() - expected[k].x()) <= 1.0 / 64 && qAbs(at[k].y() - expected[k].y()) <= 1.0 / 64,
+                         qPrintable(c->texts().value(k)));
+        }
         if (!step.isEmpty()) // captions follow the labels, in their mixed alphabets
             QCOMPARE(graph[0]->texts().mid(18) + graph[1]->texts().mid(18) + graph[2]->texts().mid(18),
                      QStringList({"U, B", "I, A", "Pв,Po, Bт", "I, A", "h, %", "I, A"}));

@@ -72,6 +72,7 @@ private slots:
             const QPoint centre = form->frameGeometry().center() - authors->frameGeometry().center();
             QVERIFY(centre.manhattanLength() <= 2);
             QVERIFY(authors->rect().contains(authors->Label1->geometry()));
+            QCOMPARE(inkLines(authors->Label1->grab().toImage()), 6);
             authors->move(authors->pos() + QPoint(137, -61));
             authors->Label1->setText("Label1");
             if (pass == 1)

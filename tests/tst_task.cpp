@@ -58,7 +58,10 @@ private slots:
                                       << QStringList{"12.5", "1.7", "150", "0", "1e3"} << QString();
         QFile example(QStringLiteral(DCSIM_DOCS_DIR "/example-task.ini"));
         QVERIFY(example.open(QIODevice::ReadOnly));
-        QTest::newRow("example") << example.readAll() << QStringList{"6.4", "5", "150", "0.5", "100"} << QString();
+        QTest::newRow("example") << example.readAll() << QStringList{"6.4*", "5*", "150", "0.5", "100"} << QString();
+        // A range of one value; every parameter but Rmax may be hidden (a hidden box's text marked *).
+        QTest::newRow("one value, four hidden") << QByteArray("[task]\nhidden=E,r,Rv,Ra\n[random]\nE=12..12, 0.5\n")
+                                                << QStringList{"12*", "20*", "75*", "5*", "100"} << QString();
         const char *const bad[][3] = {
             {"E 221", "[task]\n\nE=221", "строка 3:\r\nE=221: значение вне допустимых пределов («Опасно для жизни!»)."},
             {"Ra 100", "[task]\nRa=100", "строка 2:\r\nRa=100: значение вне допустимых пределов («Многовато будет!»)."},
@@ -67,6 +70,11 @@ private slots:
             {"not a number", "[task]\nE=12V", "строка 2:\r\nE=12V: это не число."},
             {"missing file", "", "»:\r\nтакого файла нет."},
             {"not UTF-8", "[task]\nE=12\ntitle=\xc2\xe0\xf0\xe8\xe0\xed\xf2", "строка 3:\r\nтекст не в кодировке UTF-8."},
+            {"Rmax hidden", "[task]\nhidden=Rmax", "строка 2:\r\nhidden=Rmax: Rmax скрыть нельзя"},
+            {"fixed and drawn", "[task]\nE=12\n[random]\nE=5..6, 0.5", "строка 4:\r\nE задан и в [task], и в [random]."},
+            {"step 0", "[random]\nr=1..2, 0", "строка 2:\r\nr=1..2, 0: шаг должен быть больше нуля."},
+            {"ends reversed", "[random]\nr=2..1.5, 0.1", "строка 2:\r\nr=2..1.5, 0.1: нижний конец диапазона больше"},
+            {"upper end too high", "[random]\nRa=0..100, 0.5", "строка 2:\r\nRa=0..100, 0.5: верхний конец"},
         };
         for (const auto &row : bad)
             QTest::newRow(row[0]) << QByteArray(row[1]) << QStringList() << QString::fromUtf8(row[2]);
@@ -88,8 +96,9 @@ private slots:
         const double values[5] = {s.Edc, s.r, s.Rv, s.Ra, s.Rmax};
         QStringList seen; // each box's text, and the value it gave
         for (const char *box : {"TxtEdc", "Txtr", "TxtRv", "TxtRa", "TxtRmax"}) {
-            seen << form->findChild<QLineEdit *>(box)->text();
-            QCOMPARE(values[seen.size() - 1], circuit::leadingNumber(seen.last().toStdString()));
+            const QLineEdit *edit = form->findChild<QLineEdit *>(box);
+            seen << edit->text() + (edit->echoMode() == QLineEdit::Password ? "*" : "");
+            QCOMPARE(values[seen.size() - 1], circuit::leadingNumber(edit->text().toStdString()));
         }
         QCOMPARE(seen, (texts.isEmpty() ? QStringList{"16", "20", "75", "5", "100"} : texts));
         const QString told = boxes->errors.join('|');

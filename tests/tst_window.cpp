@@ -5,6 +5,7 @@
 #include "graphs/canvas.h"
 #include "tests/columns.h"
 #include "tests/student.h"
+#include "ui/fittext.h"
 
 #include <QMenuBar>
 #include <QProcess>
@@ -58,6 +59,13 @@ private slots:
                                   "Lbldv:name=Значение сопротивления: %7|meters=0.000 12.63|click Lblvkl|meters=%8")
                        .arg(r[0], r[1]).arg(x).arg(x - 4).arg(x + 4).arg(x + 2).arg(r[3], r[4]);
         }
+        // A click on each side of every edge of the rheostat's parts, the thumb in the middle (value 50, at 94 to
+        // 105): the arrows step by 1, the page areas by 10, the thumb not at all.
+        QString edges;
+        const int clicks[][2] = {{16, 49}, {17, 40}, {93, 40}, {94, 50}, {105, 50}, {106, 60}, {182, 60}, {183, 51}};
+        for (const auto &c : clicks)
+            edges += QStringLiteral("value 50|click HScroll1 %1 12|Lbldv=%2|").arg(c[0]).arg(c[1]);
+        QTest::newRow("the rheostat's parts") << edges + "idle";
         // The key, and what a screen reader hears of it.
         for (const char *way : {"click Lblvkl", "press Lblvkl", "key F2"})
             QTest::newRow(way) << QStringLiteral("%1|%2|checked=1|Lblvkl:name=Ключ: замкнут|%3|%1|%4|checked=0|"
@@ -138,11 +146,16 @@ private slots:
     {
         QFETCH(QString, element);
         auto *w = find(element);
-        const qreal designed = w->font().pointSizeF();
+        const QFont designed = w->font();
         QFETCH(QString, steps);
         run(steps);
-        QTEST(w->font().pointSizeF() == designed, "fits");
-        QVERIFY(w->font().pointSizeF() <= designed);
+        QTEST(w->font().pointSizeF() == designed.pointSizeF(), "fits");
+        QVERIFY(w->font().pointSizeF() <= designed.pointSizeF());
+        // The rule's edge: a text exactly as wide as its room keeps its size, with a 64th of a pixel less it does not.
+        const QString text = read(element);
+        const qreal advance = QFontMetricsF(designed).horizontalAdvance(text);
+        QCOMPARE(ui::fittingFont(designed, text, advance), designed);
+        QVERIFY(ui::fittingFont(designed, text, advance - 1.0 / 64).pointSizeF() < designed.pointSizeF());
         // The text's ink stays off the inner right edge and, in a framed cell, off the left one too.
         QCoreApplication::processEvents(); // what the screen shows, painted after the change
         const QPoint at = w->mapTo(form.get(), QPoint(0, 0));
