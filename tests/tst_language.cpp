@@ -62,7 +62,7 @@ private slots:
         child.setEnvironment(QProcess::systemEnvironment().filter(QRegularExpression("^(?!LANGUAGE|LC_ALL|LC_MESSAGES|LANG)"))
                              << environment);
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationDirPath() + "/language_child", arguments);
+        child.start(QCoreApplication::applicationDirPath() + "/child", arguments);
         QVERIFY(child.waitForFinished(30000));
         const QString out = QString::fromUtf8(child.readAll());
         QFETCH(QString, printed);

@@ -304,7 +304,10 @@ private slots:
     {
         QFETCH(QString, scenario);
         QProcess child;
-        child.start(QCoreApplication::applicationDirPath() + "/exit_child", {scenario}, QIODevice::ReadOnly | QIODevice::Text);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DCSIM_LEAVING", scenario);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationDirPath() + "/child", {}, QIODevice::ReadOnly | QIODevice::Text);
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);

@@ -1,10 +1,16 @@
-// A program with the real main window that answers the real exit question
-// with Yes, to see the process end with status 0. The scenario is its argument:
-// "idle", "wait" (during the fit's delay) or "authors" (Authors window open).
+// The real program in a child process, started as main() starts it: the
+// command line first (with --lang), then the window. With DCSIM_LEAVING set
+// to a scenario ("idle", "wait": during the fit's delay, "authors": the
+// Authors window open) it answers the real exit question Yes, to see the
+// process end with status 0. Without it, it prints what the command line
+// printed, or the window's title and the parameter panel's heading.
+#include "app/application.h"
+#include "task/commandline.h"
 #include "tests/testsupport.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,9 +19,22 @@
 
 int main(int argc, char *argv[])
 {
+    {
+        QCoreApplication commandLine(argc, argv);
+        setUpApplication();
+        const task::Start start = task::readCommandLine(QCoreApplication::arguments());
+        std::fputs((start.output + start.errors).toUtf8().constData(), stdout);
+        if (start.exitStatus)
+            return *start.exitStatus;
+    }
     QApplication app(argc, argv);
-    const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("idle");
+    setUpApplication();
     Form1 w;
+    const QString scenario = qEnvironmentVariable("DCSIM_LEAVING");
+    if (scenario.isEmpty()) {
+        std::printf("%s\n%s\n", qPrintable(w.windowTitle()), qPrintable(w.findChild<QLabel *>("Lblnazvan")->text()));
+        return 0;
+    }
     w.show();
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
