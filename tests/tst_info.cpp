@@ -6,6 +6,7 @@
 #include "info/placement.h"
 #include "tests/columns.h"
 #include "tests/testsupport.h"
+#include "ui/language.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,10 +19,10 @@
 class TestInfo : public QObject
 {
     Q_OBJECT
-    QList<QUrl> opened;
+    QList<QUrl> handed;
 
 public slots:
-    void open(const QUrl &url) { opened << url; }
+    void open(const QUrl &url) { handed << url; }
 
 private slots:
     void texts()
@@ -86,39 +87,45 @@ private slots:
     }
     void documents_data()
     {
-        // The file handed over (none: the folder has none); without a handler for files
-        // nothing is opened, and only the editor's failure is told.
-        columns<QString, QString, bool>("action", "file", "handled");
-        QTest::newRow("Справка 1") << "mnuFileSpravka1" << "spravka1.pdf" << true;
-        QTest::newRow("Управление") << "mnuHelpUprav" << "uprav.pdf" << true;
+        // The files in the folder; the one handed over (none: nothing; "!": no handler for files, so nothing,
+        // and only the editor's failure told). In English the English document where there is one.
+        columns<QString, QString, QString, QString>("action", "language", "files", "opened");
+        QTest::newRow("Справка 1") << "mnuFileSpravka1" << "ru" << "spravka1.pdf en/spravka1.pdf" << "spravka1.pdf";
+        QTest::newRow("Управление") << "mnuHelpUprav" << "ru" << "uprav.pdf" << "uprav.pdf";
+        QTest::newRow("Справка 1 in English") << "mnuFileSpravka1" << "en" << "spravka1.pdf en/spravka1.pdf"
+                                              << "en/spravka1.pdf";
+        QTest::newRow("Управление in English, none") << "mnuHelpUprav" << "en" << "uprav.pdf" << "uprav.pdf";
 #ifndef Q_OS_WIN // there the instruction goes to Notepad, not to the desktop's handler
-        QTest::newRow("instruction") << "mnuHelpInstruction" << "instruction.txt" << true;
-        QTest::newRow("no instruction") << "mnuHelpInstruction" << "" << true;
-        QTest::newRow("instruction, no editor") << "mnuHelpInstruction" << "instruction.txt" << false;
+        QTest::newRow("instruction") << "mnuHelpInstruction" << "ru" << "instruction.txt" << "instruction.txt";
+        QTest::newRow("no instruction") << "mnuHelpInstruction" << "ru" << "" << "";
+        QTest::newRow("instruction, no editor") << "mnuHelpInstruction" << "ru" << "instruction.txt" << "!";
 #endif
     }
     void documents()
     {
         QFETCH(QString, action);
-        QFETCH(QString, file);
-        QFETCH(bool, handled);
+        QFETCH(QString, files);
+        QFETCH(QString, opened);
         QTemporaryDir folder;
-        QFile(folder.filePath(file.isEmpty() ? "-" : file)).open(QIODevice::WriteOnly);
+        QDir(folder.path()).mkdir("en");
+        for (const QString &file : files.split(' ', Qt::SkipEmptyParts))
+            QFile(folder.filePath(file)).open(QIODevice::WriteOnly);
         // The documents are resolved against the current directory.
         const QString saved = QDir::currentPath();
         QVERIFY(QDir::setCurrent(folder.path()));
-        if (handled)
+        if (opened != "!")
             QDesktopServices::setUrlHandler("file", this, "open");
+        QFETCH(QString, language);
+        ui::useLanguage(language);
         Recorder *boxes;
         auto form = makeForm(boxes);
-        opened.clear();
+        handed.clear();
         form->findChild<QAction *>(action)->trigger();
+        ui::useLanguage("ru");
         QDesktopServices::unsetUrlHandler("file");
         QDir::setCurrent(saved);
-        const QUrl url = QUrl::fromLocalFile(folder.filePath(file));
-        QCOMPARE(opened, file.isEmpty() || !handled ? QList<QUrl>() : QList{url});
-        const bool told = !handled && file.endsWith(".txt");
-        QCOMPARE(boxes->errors, told ? QStringList{"Не удалось запустить текстовый редактор."} : QStringList());
+        QCOMPARE(handed, opened.isEmpty() || opened == "!" ? QList<QUrl>() : QList{QUrl::fromLocalFile(folder.filePath(opened))});
+        QCOMPARE(boxes->errors, opened == "!" ? QStringList{"Не удалось запустить текстовый редактор."} : QStringList());
     }
     void pdfs_data()
     {

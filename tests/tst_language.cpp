@@ -10,7 +10,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,11 +21,6 @@
 class TestLanguage : public QObject
 {
     Q_OBJECT
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-
 private slots:
     void init() { ui::useLanguage("en"); }
     void cleanupTestCase() { ui::useLanguage("ru"); }
@@ -149,25 +143,6 @@ private slots:
                 if (qGray(wide.pixel(x, y)) < 96 && ++ink)
                     QVERIFY2(x > (left + frame) * scale && x < (left + width - frame - 1) * scale, qPrintable(QString::number(x)));
         QVERIFY(ink > 20 && w->font().pointSizeF() >= 8);
-    }
-
-    void documents()
-    {
-        // The menus open the English document where there is one, else the Russian one.
-        QTemporaryDir folder;
-        QDir(folder.path()).mkdir("en");
-        for (const char *file : {"spravka1.pdf", "en/spravka1.pdf", "uprav.pdf"})
-            QFile(folder.filePath(file)).open(QIODevice::WriteOnly);
-        const QString saved = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        QDesktopServices::setUrlHandler("file", this, "open");
-        Form1 form;
-        for (const char *item : {"mnuFileSpravka1", "mnuHelpUprav"})
-            form.findChild<QAction *>(item)->trigger();
-        QDesktopServices::unsetUrlHandler("file");
-        QDir::setCurrent(saved);
-        QCOMPARE(opened, QList<QUrl>({QUrl::fromLocalFile(folder.filePath("en/spravka1.pdf")),
-                                      QUrl::fromLocalFile(folder.filePath("uprav.pdf"))}));
     }
 };
 
