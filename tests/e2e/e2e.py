@@ -21,9 +21,7 @@ import shutil
 import signal
 import subprocess
 import sys
-import threading
 import time
-import tty
 import types
 
 import pyatspi
@@ -341,48 +339,39 @@ def experiment(args):
 # The runs with Orca: the program started again and used from the keyboard
 # alone while Debian's screen reader Orca speaks, in Russian, then in English.
 
-ORCA_DOUBLE_PRESS = 0.6  # Orca takes a keypad command twice within 0.5 s as a double press
 ORCA_QUIET = 0.4  # Orca has finished once its log has had no new line for this long
 # Orca will not start while any other Orca of the same user runs anywhere on
 # the machine (another test run, a developer's own). This one has a display
 # and buses of its own, so /usr/bin/orca runs without that check, and under
 # the name python3, so that no other Orca refuses to start because of it.
+# Its debug log is opened line-buffered, so that every line is there at once.
 ORCA_LAUNCH = ("import sys; ns = {'__name__': 'orca_launcher'}; "
                "exec(compile(open('/usr/bin/orca').read(), '/usr/bin/orca', 'exec'), ns); "
-               "ns['otherOrcas'] = lambda: []; ns['setProcessName'] = lambda name: None; sys.exit(ns['main']())")
-pressed_at = {}
+               "ns['otherOrcas'] = lambda: []; ns['setProcessName'] = lambda name: None; "
+               "ns['open'] = lambda name, mode: open(name, mode, buffering=1); sys.exit(ns['main']())")
 
 
 def press_keys(display, *names):
     """Presses a key by its keysym name ("Tab", "KP_Enter"), or a chord
     ("Shift_L", "Tab"), through the X server (XTest): to the program and to
-    Orca the same as a person's. Orca's commands are on the keypad; pressed
-    again at once they would count as a double press, so a repeat waits."""
+    Orca the same as a person's."""
     codes = [display.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
     if not all(codes):
         raise Failure(f"the X server has no key for {names}")
-    if names[-1].startswith("KP_"):
-        time.sleep(max(0.0, pressed_at.get(names, 0) + ORCA_DOUBLE_PRESS - time.monotonic()))
     for code in codes:
         xtest.fake_input(display, X.KeyPress, code)
     for code in reversed(codes):
         xtest.fake_input(display, X.KeyRelease, code)
     display.sync()
-    pressed_at[names] = time.monotonic()
 
 
 class Orca:
     """Debian's Orca and its speech-dispatcher, with a HOME, XDG folders,
     speech settings and a locale of their own in `folder`, speaking into a
     null sound device; its logs go to `out`. What Orca says is read from its
-    debug log, the "SPEECH OUTPUT" lines. Orca opens that log with plain
-    open(), which writes a file or a pipe in blocks of kilobytes but a
-    terminal line by line; so the log is a pseudo-terminal, drained by a
-    thread into `lines` and orca-debug.log."""
+    debug log, the "SPEECH OUTPUT" lines."""
 
     def __init__(self, folder, out, locale):
-        self.lines = []
-        self.last_line_at = time.monotonic()
         self.processes = []
         self.out = out
         home = os.path.join(folder, "home")
@@ -398,10 +387,12 @@ class Orca:
         self.env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
                         XDG_CACHE_HOME=f"{home}/.cache", LOCPATH=folder, LANG=f"{locale}.UTF-8", LC_ALL=f"{locale}.UTF-8",
                         LANGUAGE=locale[:2], GSETTINGS_BACKEND="memory")
-        self.master, self.terminal = os.openpty()
-        tty.setraw(self.terminal)
-        log = open(os.path.join(out, "orca-debug.log"), "wb")
-        threading.Thread(target=self._drain, args=(log,), daemon=True).start()
+        log = os.path.join(out, "orca-debug.log")
+        open(log, "w").close()
+        self.log = open(log, encoding="utf-8", errors="replace")
+        self.lines = []
+        self.rest = ""
+        self.last_line_at = time.monotonic()
         try:
             socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
             if os.path.exists(socket):  # left by the speech-dispatcher of an Orca before
@@ -410,7 +401,7 @@ class Orca:
                         "--config-dir", speechd)
             wait(lambda: os.path.exists(socket), 10, "speech-dispatcher's socket")
             self._start("orca", sys.executable, "-c", ORCA_LAUNCH, "--disable=braille,braille-monitor",
-                        "--debug-file", os.ttyname(self.terminal))
+                        "--debug-file", log)
             wait(lambda: self.said(0, timeout=0), 20, "Orca's first words")
         except BaseException:
             self.stop()
@@ -420,18 +411,13 @@ class Orca:
         with open(os.path.join(self.out, f"{name}.log"), "wb") as log:
             self.processes.append(subprocess.Popen(command, env=self.env, stdout=log, stderr=subprocess.STDOUT))
 
-    def _drain(self, log):
-        rest = b""
-        while True:
-            try:
-                data = os.read(self.master, 65536)
-            except OSError:  # the terminal's last writer has gone
-                return
-            log.write(data)
-            log.flush()
-            *lines, rest = (rest + data).split(b"\n")
-            self.lines.extend(line.decode(errors="replace").rstrip("\r") for line in lines)
+    def read(self):
+        """The log's lines so far: those written since the last read added, a line not yet ended kept for the next."""
+        *new, self.rest = (self.rest + self.log.read()).split("\n")
+        if new:
+            self.lines += new
             self.last_line_at = time.monotonic()
+        return self.lines
 
     def said(self, mark, *expected, keys=0, timeout=10.0):
         """What Orca has said since the mark (a count of log lines), its utterances
@@ -440,7 +426,7 @@ class Orca:
         heard = {}
 
         def done():
-            lines = self.lines[mark:]
+            lines = self.read()[mark:]
             found = [re.search(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\[?\{.*\}\]?)?$", line) for line in lines]
             heard["text"] = " | ".join(m.group(1) for m in found if m)
             handled = sum(line.startswith("^^^^^ PROCESS ATSPI_KEY_RELEASED_EVENT") for line in lines)
@@ -458,10 +444,10 @@ class Orca:
                 for pid in modules.split():
                     os.kill(int(pid), signal.SIGTERM)
             end(process)
-        os.close(self.terminal)
 
 
-# What is done with the keyboard in Russian, and what Orca must say for each of it.
+# What is done with the keyboard in Russian, and what Orca must say for each of it. Orca's commands
+# are on the keypad; pressed twice within 0.5 s, one is a double press: a step presses each once.
 ORCA_STEPS = (
     ("first focus", [], ["Реостат полоса прокрутки 100"]),
     ("Tab to the EMF box", ["Tab"] * 4, ["ЭДС источника текст", "16 выделен"]),
@@ -508,13 +494,13 @@ def orca_run(args, locale, title, steps):
             focus = display.get_input_focus().focus
             if focus not in (X.NONE, X.PointerRoot) and focus.id != display.screen().root.id:
                 return False
-            before = len(orca.lines)
+            before = len(orca.read())
             window.set_input_focus(X.RevertToParent, X.CurrentTime)
             display.sync()
-            wait(lambda: len(orca.lines) > before, 10, "Orca to see the window activated")
+            wait(lambda: len(orca.read()) > before, 10, "Orca to see the window activated")
             return True
 
-        mark = len(orca.lines)
+        mark = len(orca.read())
         for what, presses, expected in steps:
             focus_window()
             for press in presses:
@@ -522,7 +508,7 @@ def orca_run(args, locale, title, steps):
             heard = orca.said(mark, *expected, keys=sum(len(press.split("+")) for press in presses))
             if focus_window():
                 heard = orca.said(mark, *expected)
-            mark = len(orca.lines)
+            mark = len(orca.read())
             print(f"orca  {what}: {heard}", flush=True)
             check(all(text in heard for text in expected), f"Orca: {what}: says {expected}")
     finally:
