@@ -140,15 +140,15 @@ def text_of(acc):
 
 class Experiment:
     """The installed launcher started with the example task's variant 7 (E and r hidden); its window
-    and controls found on the accessibility bus by their Russian names; the rows it recorded."""
+    and controls found on the accessibility bus by their Russian names."""
 
     def __init__(self, args):
         self.args = args
-        task = os.path.join(os.path.dirname(args.dcsim), "..", "share", "dcsim", "example-task.ini")
-        # The variant's values, hidden ones too, and the answer key's line of scheme 1 (k1, b1).
-        lines = subprocess.run([args.dcsim, "--task", task, "--answers", "7"], capture_output=True, text=True,
-                               check=True).stdout.splitlines()
-        self.answers = dict(zip(lines[0].split("\t"), lines[1].split("\t")))
+        task = os.path.join(args.docs, "example-task.ini")
+        # The variant's values, the hidden ones too, and the answer key's line in scheme 1 (k1, b1).
+        answers = subprocess.run([args.dcsim, "--task", task, "--answers", "7"], capture_output=True, text=True,
+                                 check=True).stdout.splitlines()
+        self.answers = dict(zip(answers[0].split("\t"), answers[1].split("\t")))
         self.title = TITLE + " — Вариант для 10 «Б»"
         self.process = start(args, ["--task", task, "--variant", "7"])
         self.app = wait(self.application, 30, "dcsim on the accessibility bus")
@@ -156,12 +156,10 @@ class Experiment:
         self.key = self.one(pyatspi.ROLE_CHECK_BOX, "Ключ")
         self.rheostat = self.one(pyatspi.ROLE_SCROLL_BAR, "Реостат")
         self.graph = self.one(pyatspi.ROLE_IMAGE, "График U(I)")
-        self.buttons = {n: self.one(pyatspi.ROLE_PUSH_BUTTON, str(n)) for n in range(1, 11)}
         self.cells = {(c, n): self.one(pyatspi.ROLE_LABEL, f"{column}, строка {n}")
                       for c, column in enumerate(COLUMNS) for n in range(1, 11)}
         self.fit_k = self.one(pyatspi.ROLE_TEXT, "коэффициент k прямой U=kI+b")
         self.fit_b = self.one(pyatspi.ROLE_TEXT, "коэффициент b прямой U=kI+b")
-        self.rows = {}
 
     def application(self):
         if self.process.poll() is not None:
@@ -196,10 +194,9 @@ class Experiment:
         bad = [n.getRoleName() + " " + n.name for n in self.nodes if n.getRole() not in unnamed and
                not re.search("[а-яА-ЯёЁ]", n.name) and n.name not in {"h(I)", *map(str, range(1, 11))}]
         check(len(self.nodes) > 100 and not bad, "every control has a Russian name", bad)
-        pid = self.process.pid
-        docs = os.path.realpath(os.path.join(os.path.dirname(self.args.dcsim), "..", "share", "dcsim"))
+        pid, docs = self.process.pid, self.args.docs
         with open(f"/proc/{pid}/environ", "rb") as f:
-            told = f"DCSIM_CALLER_DIR={os.path.realpath(self.args.caller)}".encode() in f.read().split(b"\0")
+            told = f"DCSIM_CALLER_DIR={self.args.caller}".encode() in f.read().split(b"\0")
         check(os.readlink(f"/proc/{pid}/cwd") == docs and told, "launcher: in the documents' folder, told the caller's")
         act(self.one(pyatspi.ROLE_MENU_ITEM, "Справка 1"), "Press")
         opened = os.path.join(self.args.work, "opened")
@@ -208,11 +205,11 @@ class Experiment:
 
     def hidden_boxes(self):
         """E and r in read-only password boxes that tell no digit."""
-        for box in (self.one(pyatspi.ROLE_PASSWORD_TEXT, "ЭДС источника"),
-                    self.one(pyatspi.ROLE_PASSWORD_TEXT, "Внутреннее сопротивление источника")):
+        for name in ("ЭДС источника", "Внутреннее сопротивление источника"):
+            box = self.one(pyatspi.ROLE_PASSWORD_TEXT, name)
             texts = [box.name, box.description, text_of(box)]
             check("EditableText" not in box.get_interfaces() and not re.search(r"\d", "".join(texts)),
-                  f"task: {box.name} in a read-only password box, no digit told", texts)
+                  f"task: {name} in a read-only password box, no digit told", texts)
 
     def geometry_and_texts(self):
         """The client area where it was stored and of its designed size; every text
@@ -237,20 +234,20 @@ class Experiment:
     def measurements(self):
         """The key closed and ten rows recorded over AT-SPI, the rheostat at 100, 90, ..., 10 ohms:
         on the screen a red dot for each row on U(I) and the key's blade upright; the fit finds
-        the answer key's line of scheme 1, the line the task's real E and r give."""
+        the answer key's line in scheme 1, the line the task's real E and r give."""
         act(self.key, "Press")
         wait(lambda: has(self.key, pyatspi.STATE_CHECKED), 10, "the key closed")
         for n in range(1, 11):
             ohms = 110 - 10 * n
             self.rheostat.queryValue().currentValue = ohms
             wait(lambda: self.rheostat.description == f"{ohms:g}", 10, f"the rheostat at {ohms} Ом")
-            act(self.buttons[n], "Press")
+            act(self.one(pyatspi.ROLE_PUSH_BUTTON, str(n)), "Press")
             wait(lambda: all(self.row(n)), 10, f"row {n}")
-            self.rows[n] = tuple(map(float, self.row(n)))
-        # U(I) runs from 0 to the short-circuit current E/r across and from E down to 0.
+        # U(I) runs from 0 to the short-circuit current E/r across, from E down to 0 downwards.
         E, r = float(self.answers["E"]), float(self.answers["r"])
         width, height = CLIENT_W - 10 - GRAPH_LEFT, CLIENT_H - 10 - GRAPH_TOP
-        dots = [(GRAPH_LEFT + I / (E / r) * width, GRAPH_TOP + (E - U) / E * height) for I, U, *_ in self.rows.values()]
+        rows = [map(float, self.row(n)) for n in range(1, 11)]
+        dots = [(GRAPH_LEFT + I / (E / r) * width, GRAPH_TOP + (E - U) / E * height) for I, U, *_ in rows]
         left, top = self.client_area()
         shot = {}
 
@@ -271,12 +268,10 @@ class Experiment:
         off = [abs(round(float(a) * 10000) - round(float(b) * 10000)) for a, b in zip(shown, key)]
         check(max(off) <= 1, f"fit: k and b as the answer key's {key}", shown)
 
-    def save(self, item, name):
-        """Saves through the graph's context menu and the real file dialog, which offers a name
-        with the variant, the date and the time; the file is written where the dialog was told."""
-        path = os.path.join(self.args.out, name)
-        if os.path.exists(path):
-            os.remove(path)
+    def save(self, item, suffix):
+        """Saves through the graph's context menu and the real file dialog, which opens in the
+        caller's folder and offers a name with the variant, the date and the time: the file is
+        written there. What it holds is the unit tests' to read."""
         menus = []  # a popup menu is no child of the application: it is heard of when shown
         listener = lambda e: menus.append(e.source) if e.detail1 else None
         pyatspi.Registry.registerEventListener(listener, "object:state-changed:showing")
@@ -287,29 +282,22 @@ class Experiment:
         dialog = wait(lambda: [w for w in children(self.app) if w.getRole() == pyatspi.ROLE_DIALOG and
                                has(w, pyatspi.STATE_SHOWING)][0], 10, "the file dialog")
         controls = descendants(dialog)
-        edit = [n for n in controls if n.getRole() == pyatspi.ROLE_TEXT and text_of(n).endswith(name[-4:])][0]
-        check(re.fullmatch(r"\w+-вариант-7-\d{4}-\d\d-\d\d-\d{4}\." + name[-3:], text_of(edit)),
-              f"{item}: named by the variant and the time", text_of(edit))
-        edit.queryEditableText().setTextContents(path)
+        name = [text_of(n) for n in controls if n.getRole() == pyatspi.ROLE_TEXT and text_of(n).endswith(suffix)][0]
+        check(re.fullmatch(r"\w+-вариант-7-\d{4}-\d\d-\d\d-\d{4}" + re.escape(suffix), name),
+              f"{item}: named by the variant and the time", name)
         act([n for n in controls if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Сохранить"][0], "Press")
-        check(wait(lambda: os.path.exists(path)), f"{item}: {name} written")
-
-    def exports(self):
-        """The report and the table saved; what they hold is the unit tests' to read."""
-        self.save("Сохранить отчёт (PDF)…", "report.pdf")
-        self.save("Сохранить таблицу (CSV)…", "table.csv")
+        check(wait(lambda: os.path.exists(os.path.join(self.args.caller, name))), f"{item}: written in the caller's folder")
 
     def exit_question(self):
-        """The real exit question, answered No (the window stays with its table), then Yes."""
+        """The real exit question, asked as a window manager's close box asks it (WM_DELETE_WINDOW):
+        answered No, the window stays with its table; answered Yes, the program ends with status 0."""
         table = [self.row(n) for n in range(1, 11)]
-        display = self.args.display
+        display, atom = self.args.display, self.args.display.intern_atom
         window = x_window(display, self.process.pid, self.title)
+        close = protocol.event.ClientMessage(window=window, client_type=atom("WM_PROTOCOLS"),
+                                             data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
         for answer in ("Нет", "Да"):
-            # What the close box of a window manager does: WM_DELETE_WINDOW.
-            atom = display.intern_atom
-            event = protocol.event.ClientMessage(window=window, client_type=atom("WM_PROTOCOLS"),
-                                                 data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-            window.send_event(event, event_mask=0)
+            window.send_event(close, event_mask=0)
             display.flush()
             alert = wait(lambda: self.window(pyatspi.ROLE_ALERT, "На Выход"), 20, "the exit question")
             labels = [n.name for n in descendants(alert) if n.getRole() == pyatspi.ROLE_LABEL and n.name]
@@ -322,6 +310,11 @@ class Experiment:
                 check([self.row(n) for n in range(1, 11)] == table, "answer No: the window stays, with its table")
         wait(lambda: self.process.poll() is not None, 20)
         check(self.process.poll() == 0, "answer Yes: the program ends with status 0", self.process.poll())
+
+    def exports(self):
+        """The lab report and the table saved."""
+        self.save("Сохранить отчёт (PDF)…", ".pdf")
+        self.save("Сохранить таблицу (CSV)…", ".csv")
 
 
 def experiment(args):
@@ -520,12 +513,15 @@ def orca_run(args, locale, title, steps):
 def main():
     # The installed launcher, the output folder, and in the scratch folder: the folder the program is started
     # from, and Orca's own HOME, settings and locale. The run's time is kept by run_e2e.sh.
+    # The installed documents lie under the launcher's prefix.
     dcsim, out, work = sys.argv[1:4]
-    args = types.SimpleNamespace(dcsim=dcsim, out=out, work=work, caller=f"{work}/caller", display=xdisplay.Display())
+    docs = os.path.realpath(os.path.join(os.path.dirname(dcsim), "..", "share", "dcsim"))
+    args = types.SimpleNamespace(dcsim=dcsim, out=out, work=work, caller=os.path.realpath(f"{work}/caller"), docs=docs,
+                                 display=xdisplay.Display())
     started = time.monotonic()
-    os.makedirs(out, exist_ok=True)
     # The pointer away from the windows: no hover effects, no tooltips.
-    args.display.screen().root.warp_pointer(args.display.screen().width_in_pixels - 1, 0)
+    screen = args.display.screen()
+    screen.root.warp_pointer(screen.width_in_pixels - 1, 0)
     args.display.sync()
     runs = ((experiment,), (orca_run, "ru_RU", TITLE, ORCA_STEPS), (orca_run, "en_US", TITLE_EN, ENGLISH_STEPS))
     for run, *how in runs:
