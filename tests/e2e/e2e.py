@@ -18,7 +18,6 @@ import itertools
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import time
@@ -430,12 +429,8 @@ class Orca:
 
     def stop(self):
         """Stops Orca (first: without speech-dispatcher it would start one of its
-        own), then the speech modules and speech-dispatcher, each by its process id."""
+        own), then speech-dispatcher, which stops its speech modules."""
         for process in reversed(self.processes):
-            if process is self.processes[0]:
-                modules = subprocess.run(["pgrep", "-P", str(process.pid)], capture_output=True, text=True).stdout
-                for pid in modules.split():
-                    os.kill(int(pid), signal.SIGTERM)
             end(process)
 
 
