@@ -17,7 +17,6 @@ speaks, checked on what Orca says: in Russian, then briefly in English.
 import itertools
 import os
 import re
-import shutil
 import subprocess
 import sys
 import time
@@ -336,8 +335,11 @@ ORCA_QUIET = 0.4  # Orca has finished once its log has had no new line for this 
 # the machine (another test run, a developer's own). This one has a display
 # and buses of its own, so /usr/bin/orca runs without that check, and under
 # the name python3, so that no other Orca refuses to start because of it.
-# Its debug log is opened line-buffered, so that every line is there at once.
-ORCA_LAUNCH = ("import sys; ns = {'__name__': 'orca_launcher'}; "
+# It has no speech server: what it says is in its debug log all the same,
+# written before a synthesizer would get it. The log is opened line-buffered,
+# so that every line is there at once.
+ORCA_LAUNCH = ("import sys; from orca import settings; settings.speechFactoryModules = []; "
+               "settings.speechServerFactory = None; ns = {'__name__': 'orca_launcher'}; "
                "exec(compile(open('/usr/bin/orca').read(), '/usr/bin/orca', 'exec'), ns); "
                "ns['otherOrcas'] = lambda: []; ns['setProcessName'] = lambda name: None; "
                "ns['open'] = lambda name, mode: open(name, mode, buffering=1); sys.exit(ns['main']())")
@@ -358,23 +360,14 @@ def press_keys(display, *names):
 
 
 class Orca:
-    """Debian's Orca and its speech-dispatcher, with a HOME, XDG folders,
-    speech settings and a locale of their own in `folder`, speaking into a
-    null sound device; its logs go to `out`. What Orca says is read from its
-    debug log, the "SPEECH OUTPUT" lines."""
+    """Debian's Orca, with a HOME, XDG folders and a locale of its own in
+    `folder`; its logs go to `out`. What Orca says is read from its debug
+    log, the "SPEECH OUTPUT" lines."""
 
     def __init__(self, folder, out, locale):
-        self.processes = []
-        self.out = out
         home = os.path.join(folder, "home")
-        speechd = os.path.join(folder, "speech-dispatcher")
         os.makedirs(home)
         os.makedirs(out, exist_ok=True)
-        with open(os.path.join(home, ".asoundrc"), "w") as f:
-            f.write("pcm.!default { type null }\n")  # without a sound device Orca stops after two utterances
-        shutil.copytree("/etc/speech-dispatcher", speechd)
-        with open(os.path.join(speechd, "speechd.conf"), "a") as f:
-            f.write('AudioOutputMethod "alsa"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n')
         subprocess.run(["localedef", "-i", locale, "-f", "UTF-8", os.path.join(folder, f"{locale}.UTF-8")], check=True)
         self.env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
                         XDG_CACHE_HOME=f"{home}/.cache", LOCPATH=folder, LANG=f"{locale}.UTF-8", LC_ALL=f"{locale}.UTF-8",
@@ -385,23 +378,14 @@ class Orca:
         self.lines = []
         self.rest = ""
         self.last_line_at = time.monotonic()
+        with open(os.path.join(out, "orca.log"), "wb") as output:
+            self.process = subprocess.Popen([sys.executable, "-c", ORCA_LAUNCH, "--disable=braille,braille-monitor",
+                                             "--debug-file", log], env=self.env, stdout=output, stderr=subprocess.STDOUT)
         try:
-            socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
-            if os.path.exists(socket):  # left by the speech-dispatcher of an Orca before
-                os.remove(socket)
-            self._start("speech-dispatcher", "speech-dispatcher", "--run-single", "--timeout", "0",
-                        "--config-dir", speechd)
-            wait(lambda: os.path.exists(socket), 10, "speech-dispatcher's socket")
-            self._start("orca", sys.executable, "-c", ORCA_LAUNCH, "--disable=braille,braille-monitor",
-                        "--debug-file", log)
             wait(lambda: self.said(0, timeout=0), 20, "Orca's first words")
-        except BaseException:
-            self.stop()
+        except Failure:
+            end(self.process)
             raise
-
-    def _start(self, name, *command):
-        with open(os.path.join(self.out, f"{name}.log"), "wb") as log:
-            self.processes.append(subprocess.Popen(command, env=self.env, stdout=log, stderr=subprocess.STDOUT))
 
     def read(self):
         """The log's lines so far: those written since the last read added, a line not yet ended kept for the next."""
@@ -428,10 +412,7 @@ class Orca:
         return heard["text"]
 
     def stop(self):
-        """Stops Orca (first: without speech-dispatcher it would start one of its
-        own), then speech-dispatcher, which stops its speech modules."""
-        for process in reversed(self.processes):
-            end(process)
+        end(self.process)
 
 
 # What is done with the keyboard in Russian, and what Orca must say for each of it. Orca's commands

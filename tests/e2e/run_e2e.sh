@@ -27,7 +27,7 @@ wait_until() {
 [ $# -eq 2 ] || { echo "usage: $0 <build folder> <folder for the screenshots>" >&2; exit 2; }
 build=$(realpath "$1") out=$(realpath -m "$2") started=$SECONDS
 missing=()
-for tool in cmake Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher "$python" orca speech-dispatcher localedef; do
+for tool in cmake Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher "$python" orca localedef; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 "$python" -c 'import pyatspi, Xlib, PIL.ImageGrab' 2>/dev/null || missing+=("python3-pyatspi, -xlib or -pil")
