@@ -411,9 +411,6 @@ class Orca:
         wait(done, timeout)
         return heard["text"]
 
-    def stop(self):
-        end(self.process)
-
 
 # What is done with the keyboard in Russian, and what Orca must say for each of it. Orca's commands
 # are on the keypad; pressed twice within 0.5 s, one is a double press: a step presses each once.
@@ -451,10 +448,9 @@ def orca_run(args, locale, title, steps):
     """Orca and the program under `locale`; the program's window found by its title in that
     language; each step's keys pressed, and what Orca said since the step before checked."""
     orca = Orca(os.path.join(args.work, f"orca-{locale}"), os.path.join(args.out, f"orca-{locale[:2]}"), locale)
-    program = None
+    program = start(args, env=orca.env)
+    display = args.display
     try:
-        program = start(args, env=orca.env)
-        display = args.display
         window = x_window(display, program.pid, title)  # which shows the title in the run's language
 
         def focus_window():
@@ -481,9 +477,8 @@ def orca_run(args, locale, title, steps):
             print(f"orca  {what}: {heard}", flush=True)
             check(all(text in heard for text in expected), f"Orca: {what}: says {expected}")
     finally:
-        if program is not None:
-            end(program)
-        orca.stop()
+        end(program)
+        end(orca.process)
 
 
 def main():
