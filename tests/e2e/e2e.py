@@ -284,7 +284,7 @@ class Experiment:
         check(re.fullmatch(r"\w+-вариант-7-\d{4}-\d\d-\d\d-\d{4}" + re.escape(suffix), name),
               f"{item}: named by the variant and the time", name)
         act([n for n in controls if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Сохранить"][0], "Press")
-        check(wait(lambda: os.path.exists(os.path.join(self.args.caller, name))), f"{item}: written in the caller's folder")
+        check(wait(lambda: os.path.exists(os.path.join(self.args.caller, name))), f"{item}: in the caller's folder")
 
     def exit_question(self):
         """The real exit question, asked as a window manager's close box asks it (WM_DELETE_WINDOW):
@@ -378,9 +378,9 @@ class Orca:
         self.lines = []
         self.rest = ""
         self.last_line_at = time.monotonic()
-        with open(os.path.join(out, "orca.log"), "wb") as output:
+        with open(os.path.join(out, "orca.log"), "wb") as f:
             self.process = subprocess.Popen([sys.executable, "-c", ORCA_LAUNCH, "--disable=braille,braille-monitor",
-                                             "--debug-file", log], env=self.env, stdout=output, stderr=subprocess.STDOUT)
+                                             "--debug-file", log], env=self.env, stdout=f, stderr=subprocess.STDOUT)
         try:
             wait(lambda: self.said(0, timeout=0), 20, "Orca's first words")
         except Failure:
