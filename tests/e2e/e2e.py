@@ -286,6 +286,11 @@ class Experiment:
         act([n for n in controls if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name == "Сохранить"][0], "Press")
         check(wait(lambda: os.path.exists(os.path.join(self.args.caller, name))), f"{item}: in the caller's folder")
 
+    def exports(self):
+        """The lab report and the table saved."""
+        self.save("Сохранить отчёт (PDF)…", ".pdf")
+        self.save("Сохранить таблицу (CSV)…", ".csv")
+
     def exit_question(self):
         """The real exit question, asked as a window manager's close box asks it (WM_DELETE_WINDOW):
         answered No, the window stays with its table; answered Yes, the program ends with status 0."""
@@ -308,11 +313,6 @@ class Experiment:
                 check([self.row(n) for n in range(1, 11)] == table, "answer No: the window stays, with its table")
         wait(lambda: self.process.poll() is not None, 20)
         check(self.process.poll() == 0, "answer Yes: the program ends with status 0", self.process.poll())
-
-    def exports(self):
-        """The lab report and the table saved."""
-        self.save("Сохранить отчёт (PDF)…", ".pdf")
-        self.save("Сохранить таблицу (CSV)…", ".csv")
 
 
 def experiment(args):
