@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -69,6 +71,40 @@ private slots:
         QImage saved = QImage(path).convertToFormat(graph.format());
         saved.setDevicePixelRatio(graph.devicePixelRatio()); // in pixels of the screen
         QCOMPARE(saved, graph);
+    }
+    void reportPdf()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("read back with Poppler's tools, which Wine has not");
+#endif
+        // A teacher's variant, ten rows and a fit: read back by Poppler, the report holds the title, the task and
+        // variant, the parameters as their boxes show them, every row as the table shows it, k and b; its graphs
+        // are lines, not pictures.
+        const task::Task task{"10 «Б»", {"9.9", "1.7", "150", "0.5", "100"}, {}, {}, 7};
+        form = makeForm(boxes, &task);
+        form->Lblvkl_Click();
+        for (int n = 1; n <= 10; ++n) {
+            form->findChild<QScrollBar *>("HScroll1")->setValue(110 - 10 * n);
+            Form1Probe{*form}.record(n);
+        }
+        shortenWait(*form);
+        form->Picture3_Click();
+        QVERIFY(exports().writeReport(dir.filePath("отчёт.pdf")));
+        QProcess poppler;
+        poppler.start("pdftotext", {"-layout", dir.filePath("отчёт.pdf"), "-"});
+        QVERIFY(poppler.waitForFinished());
+        const QString text = QString::fromUtf8(poppler.readAll()).simplified();
+        QStringList expected{form->windowTitle(), "Задание: 10 «Б», вариант 7", "Rmax(Ом)= 100", "r(Oм)= 1.7",
+                             "k = " + form->findChild<QLineEdit *>("txtK")->text() + ", b = " +
+                                 form->findChild<QLineEdit *>("txtB")->text()};
+        for (std::size_t n = 1; n <= 10; ++n)
+            expected << QString::number(n) + " " + Form1Probe{*form}.table().rowTexts(n).join(' ');
+        for (const QString &part : expected)
+            QVERIFY2(text.contains(part), qPrintable(part));
+        poppler.start("pdfimages", {"-list", dir.filePath("отчёт.pdf")});
+        QVERIFY(poppler.waitForFinished());
+        for (const QString &image : QString::fromUtf8(poppler.readAll()).split('\n').mid(2, -1))
+            QVERIFY2(image.section(' ', 3, 3, QString::SectionSkipEmpty).toInt() < 100, qPrintable(image));
     }
     void proposedNames_data()
     {
