@@ -44,17 +44,18 @@ set(dir "${CMAKE_CURRENT_BINARY_DIR}/command_line")
 set(genuine "n,I_A,U_V,Po_W,Pv_W,eta\r\n1,0.096,9.63,1.58,0.92,0.58\r\n2,4.488,2.24,44.58,0.00,0.00\r\n")
 file(WRITE "${dir}/таблица-вариант-7-2026-03-05-1410.csv" "${genuine}")
 string(REPLACE "9.63" "9.64" changed "${genuine}")
-file(WRITE "${dir}/копия-вариант-7.csv" "${changed}")
+file(WRITE "${dir}/copy-variant-7.csv" "${changed}")
 file(WRITE "${dir}/other.csv" "Date,Value\r\n")
 run(0 "вариант 7 (из имени файла):\nстрока 2, n = 1: настоящая: схема 1, R = 100 Ом (положение движка 100)\n"
     --task "${TASK}" --check "${dir}/таблица-вариант-7-2026-03-05-1410.csv")
-run(1 "\nстрока 2, n = 1: НЕ НАСТОЯЩАЯ" --task "${TASK}" --check "${dir}/копия-вариант-7.csv")
+run(1 "\nстрока 2, n = 1: НЕ НАСТОЯЩАЯ" --task "${TASK}" --check "${dir}/copy-variant-7.csv")
+run(2 "такого файла нет" --task "${TASK}" --variant 100000 --check "${dir}/missing.csv") # the last variant taken
 set(shown "${dir}/other.csv") # as the program shows a path: with backslashes on Windows
 if(EMULATOR)
   string(REPLACE "/" "\\" shown "${shown}")
 endif()
 run(2 "dcsim: таблица «${shown}»: строка 1: это не таблица измерений программы"
-    --task "${TASK}" --variant 7 --check "${dir}/копия-вариант-7.csv" "${dir}/other.csv" "${dir}/таблица-вариант-7-2026-03-05-1410.csv")
+    --task "${TASK}" --variant 7 --check "${dir}/copy-variant-7.csv" "${dir}/other.csv" "${dir}/таблица-вариант-7-2026-03-05-1410.csv")
 
 # Windows and Linux draw the same variants, to the last digit printed.
 if(LINUX_DCSIM)

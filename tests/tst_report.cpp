@@ -80,7 +80,7 @@ private slots:
         // A teacher's variant, ten rows and a fit: read back by Poppler, the report holds the title, the task and
         // variant, the parameters as their boxes show them, every row as the table shows it, k and b; its graphs
         // are lines, not pictures.
-        const task::Task task{"10 «Б»", {"9.9", "1.7", "150", "0.5", "100"}, {}, {}, 7};
+        const task::Task task{"10 «Б»", {"9.9", "1.7", "150", "0.5", "100"}, {}, {}, 1};
         form = makeForm(boxes, &task);
         form->Lblvkl_Click();
         for (int n = 1; n <= 10; ++n) {
@@ -94,7 +94,7 @@ private slots:
         poppler.start("pdftotext", {"-layout", dir.filePath("отчёт.pdf"), "-"});
         QVERIFY(poppler.waitForFinished());
         const QString text = QString::fromUtf8(poppler.readAll()).simplified();
-        QStringList expected{form->windowTitle(), "Задание: 10 «Б», вариант 7", "Rmax(Ом)= 100", "r(Oм)= 1.7",
+        QStringList expected{form->windowTitle(), "Задание: 10 «Б», вариант 1", "Rmax(Ом)= 100", "r(Oм)= 1.7",
                              "k = " + form->findChild<QLineEdit *>("txtK")->text() + ", b = " +
                                  form->findChild<QLineEdit *>("txtB")->text()};
         for (std::size_t n = 1; n <= 10; ++n)
