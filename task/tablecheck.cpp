@@ -164,10 +164,7 @@ ReadTable readTable(const QByteArray &input)
 {
     if (input.size() > MaxTableBytes)
         return {{}, TableCheck::tr("файл слишком велик для таблицы измерений (больше %1 КиБ)").arg(MaxTableBytes / 1024)};
-    QByteArray bytes = input;
-    if (bytes.startsWith("\xEF\xBB\xBF")) // the byte-order mark some spreadsheets write
-        bytes.remove(0, 3);
-    const QList<QByteArray> lines = bytes.split('\n');
+    const QList<QByteArray> lines = input.split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = utf8.decode(lines[i]); // decoding sets hasError()
@@ -175,7 +172,8 @@ ReadTable readTable(const QByteArray &input)
             return {{}, atLine(static_cast<int>(i + 1), TableCheck::tr("текст не в кодировке UTF-8"))};
     }
     QList<Record> records;
-    if (const QString error = splitRecords(QString::fromUtf8(bytes), records); !error.isEmpty())
+    // A byte-order mark at the start, as some spreadsheets write, goes with the decoding.
+    if (const QString error = splitRecords(QString::fromUtf8(input), records); !error.isEmpty())
         return {{}, error};
     const QString header = QString::fromLatin1(circuit::SavedTableHeader);
     if (records.isEmpty())

@@ -162,7 +162,8 @@ private slots:
         QTest::newRow("rows out of order, repeated")
             << rows[0] + "\n" + rows[4] + "\n" + rows[2] + "\n" + rows[1] + "\n" + rows[2] << 0
             << "Итог: все строки настоящие.";
-        QTest::newRow("LF, quoted, byte-order mark") << "\xEF\xBB\xBF\"n\"" + QByteArray(two).replace("\r\n", "\n").mid(1) << 0
+        QTest::newRow("LF, quoted, byte-order mark, a blank line")
+            << "\xEF\xBB\xBF\"n\"" + QByteArray(two).replace("\r\n", "\n").mid(1) + "\n" << 0
                                     << "строка 3, n = 2: настоящая: схема 2, R = 90 Ом";
         QTest::newRow("a row 11") << rows[0] + "\n11" + rows[1].mid(1) << 2 << "строка 2: номер строки 11 — не целое";
         QTest::newRow("too large") << QByteArray(task::MaxTableBytes + 1, '\n') << 2 << "файл слишком велик";
