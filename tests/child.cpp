@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (box && box->windowTitle() == QStringLiteral("На Выход")) {
+        if (box && box->button(QMessageBox::Yes)) { // the exit question, in whatever language
             std::printf("asked\n");
             std::fflush(stdout);
             box->button(QMessageBox::Yes)->click();
