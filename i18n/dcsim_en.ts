@@ -19,11 +19,6 @@
         <translation>Version history:</translation>
     </message>
     <message>
-        <source>Версия %1, 2026 г., Linux (Debian 12), команда проекта dcsim.</source>
-        <extracomment>About box, line 5 of 12; %1 the version number.</extracomment>
-        <translation>Version %1, 2026, Linux (Debian 12), the dcsim project team.</translation>
-    </message>
-    <message>
         <source>Это первая версия программы, более ранних версий нет.</source>
         <extracomment>About box, line 6 of 12.</extracomment>
         <translation>This is the first version of the program; there are no earlier ones.</translation>
@@ -52,6 +47,11 @@
         <source>и нет веб-адреса такой публикации.</source>
         <extracomment>About box, line 12 of 12.</extracomment>
         <translation>and no web address of such a publication.</translation>
+    </message>
+    <message>
+        <source>Версия %1, 2026 г., %2, команда проекта dcsim.</source>
+        <extracomment>About box, line 5 of 12; %1 the version number, %2 the system it was built for.</extracomment>
+        <translation>Version %1, 2026, %2, the dcsim project team.</translation>
     </message>
 </context>
 <context>

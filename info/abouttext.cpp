@@ -24,6 +24,11 @@ QString aboutText()
     // Lines 3 and 7 hold one space so that an empty line shows. The project
     // has one version and no registration; the lines say so plainly.
     // Every line is translated on its own: a translation keeps the twelve.
+#ifdef Q_OS_WIN
+    const QString system = QStringLiteral("Windows (x64)");
+#else
+    const QString system = QStringLiteral("Linux (Debian 12)");
+#endif
     const QStringList lines = {
         //: About box, line 1 of 12.
         About::tr("Программа моделирует работу замкнутой электрической цепи"),
@@ -32,8 +37,8 @@ QString aboutText()
         QStringLiteral(" "),
         //: About box, line 4 of 12.
         About::tr("История версий:"),
-        //: About box, line 5 of 12; %1 the version number.
-        About::tr("Версия %1, 2026 г., Linux (Debian 12), команда проекта dcsim.").arg(programVersion()),
+        //: About box, line 5 of 12; %1 the version number, %2 the system it was built for.
+        About::tr("Версия %1, 2026 г., %2, команда проекта dcsim.").arg(programVersion(), system),
         //: About box, line 6 of 12.
         About::tr("Это первая версия программы, более ранних версий нет."),
         QStringLiteral(" "),
