@@ -22,14 +22,13 @@ BUILD_PACKAGES=(g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-q
 
 # What the end-to-end suite needs besides: an X server, a session bus, the
 # accessibility bus, Debian's Python with its AT-SPI, X and image modules,
-# poppler's tools to read back the saved report, and for the run with the
-# screen reader Orca, speech-dispatcher with its eSpeak NG module and the
-# locale sources for a Russian locale built on the spot.
-E2E_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi python3-xlib python3-pil poppler-utils
-              orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng locales)
+# the screen reader Orca (what it says is read from its log, so no speech
+# is made) and the locale sources for the locales built on the spot.
+E2E_PACKAGES=(xvfb dbus at-spi2-core python3-pyatspi python3-xlib python3-pil orca locales)
 
-# What the installed layout test needs besides: the desktop entry's checker.
-INSTALL_TEST_PACKAGES=(desktop-file-utils)
+# What the unit tests need besides: poppler's tools, to read back the saved
+# report; and the installed layout test the desktop entry's checker.
+INSTALL_TEST_PACKAGES=(poppler-utils desktop-file-utils)
 
 build_dcsim() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
