@@ -16,6 +16,9 @@
 
 using namespace circuit;
 
+// The smallest source or voltmeter resistance accepted: 220^2 over the single next below the largest.
+constexpr double SmallestR = 1.4223483340521024e-34;
+
 class TestCore : public QObject
 {
     Q_OBJECT
@@ -86,7 +89,12 @@ private slots:
             {Parameter::Edc, 220.5, danger, 16}, {Parameter::r, 0, little, 20}, {Parameter::r, HUGE_VAL, much, 20},
             {Parameter::Rv, 0, little, 200}, {Parameter::Rv, HUGE_VAL, much, 200}, {Parameter::Ra, 0, "", 0},
             {Parameter::Ra, 100, much, 1}, {Parameter::Ra, -5, little, 1}, {Parameter::Rmax, 100000, "", 0},
-            {Parameter::Rmax, 100001, much, 100}, {Parameter::Rmax, 0.5, little, 100}};
+            {Parameter::Rmax, 100001, much, 100}, {Parameter::Rmax, 0.5, little, 100},
+            // The smallest source and voltmeter resistances whose circuit every single of a row holds, and the
+            // next doubles below them.
+            {Parameter::r, SmallestR, "", 0}, {Parameter::r, 1.4223483340521022e-34, little, 20},
+            {Parameter::r, 1e-310, little, 20}, {Parameter::Rv, SmallestR, "", 0},
+            {Parameter::Rv, 1.4223483340521022e-34, little, 200}};
         for (const auto &r : rows)
             QTest::addRow("%d %g", int(r.p), r.value) << int(r.p) << r.value << QString::fromUtf8(r.message) << r.reset;
     }
@@ -100,6 +108,20 @@ private slots:
         QCOMPARE(QString::fromUtf8(v.message), message);
         if (!v.accepted)
             QTEST(v.resetValue, "reset");
+        // An accepted source or voltmeter resistance, with the other at its smallest, the highest EMF and an
+        // ideal ammeter: whatever the rheostat, key and scheme, no reading or row reaches the largest single,
+        // which stands in for what a single cannot hold.
+        if (v.accepted && (Parameter(parameter) == Parameter::r || Parameter(parameter) == Parameter::Rv)) {
+            const double r = Parameter(parameter) == Parameter::r ? value : SmallestR;
+            const double Rv = Parameter(parameter) == Parameter::Rv ? value : SmallestR;
+            for (int step = 0; step <= 100; ++step)
+                for (int key = 0; key < 4; ++key) {
+                    const Readings m = meterReadings(220, r, 0, Rv, float(step), key / 2, key % 2 + 1);
+                    const MeasuredRow row = measuredRow(m.I, m.U, float(step), 220, 0, Rv, key % 2 + 1);
+                    for (float f : {toSingle(m.I), toSingle(m.U), row.Po, row.Pv, row.h})
+                        QVERIFY2(std::fabs(f) < FLT_MAX, qPrintable(QStringLiteral("%1 %2").arg(step).arg(key)));
+                }
+        }
     }
     void meters_data()
     {

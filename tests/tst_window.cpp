@@ -102,6 +102,7 @@ private slots:
             {"set TxtEdc 12abc", "", "TxtEdc=12abc", "12 20 75 5 100 1"},
             {"set TxtRmax 1,5", "", "TxtRmax=1,5", "16 20 75 5 1 0.01"},
             {"set TxtRv 0", "Маловато будет!", "TxtRv= 200", "16 20 200 5 100 1"},
+            {"set Txtr 1e-310", "Маловато будет!", "Txtr= 20", "16 20 75 5 100 1"},
             {"set TxtRmax 250", "", "TxtRmax=250", "16 20 75 5 250 2.5"}};
         for (const auto &r : boxRows)
             QTest::newRow(r[0]) << QStringLiteral("record 4|value 20|%1|errors=%2|%3|state=%4 1 0 0 100|red=0")
