@@ -1,9 +1,9 @@
 #include "circuit/leadingnumber.h"
 
-#include <charconv>
+#include "circuit/floatchars.h"
+
 #include <limits>
 #include <string>
-#include <system_error>
 
 namespace circuit {
 
@@ -93,15 +93,9 @@ double leadingNumber(std::string_view text)
     if (magnitude < -400)
         return 0.0;
 
-    std::string canonical = intDigits.empty() ? "0" : intDigits;
-    if (!fracDigits.empty())
-        canonical += "." + fracDigits;
-    canonical += "e" + std::to_string(exponent);
-
-    double value = 0.0;
-    auto res = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
-    if (res.ec == std::errc::result_out_of_range)
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    // The digits as one whole number, the point moved into the exponent.
+    const double value =
+        decimalValue(intDigits + fracDigits, exponent - static_cast<long long>(fracDigits.size()));
     if (value == 0.0)
         return 0.0;
     return negative ? -value : value;

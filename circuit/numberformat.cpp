@@ -1,6 +1,7 @@
 #include "circuit/numberformat.h"
 
-#include <charconv>
+#include "circuit/floatchars.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -19,10 +20,8 @@ struct Decimal {
 // `value` (finite, >= 0) rounded to `significant` significant digits.
 Decimal toDecimal(double value, int significant)
 {
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                             significant - 1);
-    std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::string text = scientificText(value, significant - 1);
+    const std::string_view s = text;
     Decimal d;
     std::size_t e = s.find('e');
     for (std::size_t i = 0; i < e; ++i)
@@ -45,12 +44,7 @@ void trimZeros(Decimal &d)
 template <class T>
 Decimal shortestDecimal(T magnitude, int maxDigits)
 {
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
-    int digits = 0;
-    for (const char *c = buf; c != res.ptr && *c != 'e'; ++c)
-        if (isDigit(*c))
-            ++digits;
+    const int digits = shortestDigits(magnitude);
     return toDecimal(static_cast<double>(magnitude), digits < maxDigits ? digits : maxDigits);
 }
 
