@@ -132,18 +132,26 @@ void Form1::parameterChanged(QLineEdit *box, circuit::Parameter which, double &v
     const double value = circuit::leadingNumber(box->text().toStdString());
     variable = value;
     const circuit::Verdict verdict = circuit::checkParameter(which, value);
-    if (!verdict.accepted) {
-        m_boxes->error(this, QCoreApplication::translate("Parameters", verdict.message));
-        variable = verdict.resetValue;
-        // Runs this handler again for the reset text before returning.
-        box->setText(QString::fromStdString(circuit::signedText(verdict.resetValue)));
-        // The next keystroke replaces the reset text rather than adding to
-        // it a value the student never typed.
-        box->selectAll();
+    auto reset = [this, which] {
+        if (which == circuit::Parameter::Rmax)
+            s.KR = circuit::ohmsPerStep(s.Rmax, HScroll1->maximum());
+        sbros();
+    };
+    if (verdict.accepted) {
+        reset();
+        return;
     }
-    if (which == circuit::Parameter::Rmax)
-        s.KR = circuit::ohmsPerStep(s.Rmax, HScroll1->maximum());
-    sbros();
+    // The value is set back once the message is closed.
+    m_boxes->errorThen(this, QCoreApplication::translate("Parameters", verdict.message),
+                       [box, &variable, verdict, reset] {
+                           variable = verdict.resetValue;
+                           // Runs this handler again for the reset text before returning.
+                           box->setText(QString::fromStdString(circuit::signedText(verdict.resetValue)));
+                           // The next keystroke replaces the reset text rather than adding
+                           // to it a value the student never typed.
+                           box->selectAll();
+                           reset();
+                       });
 }
 
 void Form1::TxtEdc_Change() { parameterChanged(TxtEdc, circuit::Parameter::Edc, s.Edc); }

@@ -1,6 +1,8 @@
 // Leaving the program: the exit question, then every window and every wait ends.
 #include "app/form1.h"
 
+#include "graphs/graphs.h"
+#include "graphs/table.h"
 #include "ui/messageboxes.h"
 
 #include <QApplication>
@@ -25,4 +27,9 @@ void Form1::closeEvent(QCloseEvent *event)
     } else {
         event->ignore();
     }
+}
+
+bool Form1::leavingLosesRows() const
+{
+    return graphs->table->recordedRows() > 0;
 }

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace circuit {
@@ -63,6 +64,10 @@ public:
     // What the lab report shows of the window as it stands.
     report::LabReport labReport() const;
 
+    // Leaving now would lose the rows recorded in the table: a web page,
+    // whose window cannot ask when it goes, asks the browser's question.
+    bool leavingLosesRows() const;
+
     // Start-up, reset and resizing.
     void Form_Load();
     void sbros();
@@ -84,8 +89,12 @@ public:
     // The line fit through the table, shown for ten seconds.
     void Picture3_Click();
 
-    // Pauses the caller for `seconds` while the window stays responsive.
+    // Pauses the caller for `seconds` while the window stays responsive. A
+    // web page cannot pause a handler: there it returns at once.
     void Wait(double seconds);
+    // Runs `then` after `seconds` unless the program is leaving: on the
+    // desktop when Wait() returns, in a web page at the wait's tick.
+    void Wait(double seconds, std::function<void()> then);
     void Timer1_Timer();
 
     // Help menus: the documents, the About box and the Authors window.
@@ -180,5 +189,6 @@ private:
     ui::Announcer *m_announcer = nullptr;
     int m_resetting = 0; // inside the reset
     QList<QEventLoop *> m_waits; // the running waits, innermost last
+    QList<std::function<void()>> m_afterWaits; // in a web page: what follows the waits, innermost last
     bool m_quitting = false;
 };

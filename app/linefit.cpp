@@ -35,13 +35,12 @@ void Form1::Picture3_Click()
     txtB->setVisible(true);
     announce(txtK->toolTip() + QStringLiteral(": ") + txtK->text() + QStringLiteral("; ") + txtB->toolTip() +
              QStringLiteral(": ") + txtB->text());
-    Wait(FitSeconds);
-    if (m_quitting)
-        return;
-    // The focus in k or b goes back where the fit was asked for, rather
-    // than on to whatever follows the boxes.
-    if (txtK->hasFocus() || txtB->hasFocus())
-        graphs->plots->Picture3->setFocus();
-    txtK->setVisible(false);
-    txtB->setVisible(false);
+    Wait(FitSeconds, [this] {
+        // The focus in k or b goes back where the fit was asked for, rather
+        // than on to whatever follows the boxes.
+        if (txtK->hasFocus() || txtB->hasFocus())
+            graphs->plots->Picture3->setFocus();
+        txtK->setVisible(false);
+        txtB->setVisible(false);
+    });
 }

@@ -4,8 +4,12 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
+
+#ifndef Q_OS_WASM
 
 void Form1::Wait(double seconds)
 {
@@ -28,6 +32,13 @@ void Form1::Wait(double seconds)
     Timer1->stop();
 }
 
+void Form1::Wait(double seconds, std::function<void()> then)
+{
+    Wait(seconds);
+    if (!m_quitting)
+        then();
+}
+
 void Form1::Timer1_Timer()
 {
     Timer1->stop();
@@ -35,3 +46,39 @@ void Form1::Timer1_Timer()
     for (QEventLoop *loop : std::as_const(m_waits))
         loop->quit();
 }
+
+#else
+
+// A web page gives the browser back its thread after every handler: what
+// follows a wait runs at the timer's tick instead. A wait started inside
+// another restarts the count, and both end at its tick, the inner one first,
+// as on the desktop.
+
+void Form1::Wait(double seconds)
+{
+    Wait(seconds, {});
+}
+
+void Form1::Wait(double seconds, std::function<void()> then)
+{
+    const double ms = std::nearbyint(seconds * 1000.0);
+    if (!(ms > 0)) {
+        if (then)
+            then();
+        return;
+    }
+    Timer1->start(static_cast<int>(std::min<double>(ms, INT_MAX)));
+    m_afterWaits.append(std::move(then));
+}
+
+void Form1::Timer1_Timer()
+{
+    Timer1->stop();
+    Timer1->setInterval(0);
+    const QList<std::function<void()>> after = std::exchange(m_afterWaits, {});
+    for (auto then = after.crbegin(); then != after.crend(); ++then)
+        if (*then)
+            (*then)();
+}
+
+#endif
