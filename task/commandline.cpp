@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QUrlQuery>
 
 // The command line's texts, translated in this context.
 class CommandLine
@@ -169,6 +170,7 @@ Start readCommandLine(const QStringList &arguments)
 
     Start start;
     auto usageError = [&start](const QString &message) {
+        start.problem = message;
         start.errors = QStringLiteral("dcsim: %1\n%2\n").arg(message, CommandLine::tr("Справка: dcsim --help"));
         start.exitStatus = 2;
         return start;
@@ -256,6 +258,27 @@ Start readCommandLine(const QStringList &arguments)
     start.output = table;
     start.exitStatus = 0;
     return start;
+}
+
+Start readLink(const QString &query)
+{
+    const QStringList options = {QStringLiteral("task"), QStringLiteral("variant"), QStringLiteral("lang"),
+                                 QStringLiteral("zoom")};
+    QStringList arguments = {QStringLiteral("dcsim")};
+    QString items = query.startsWith(QLatin1Char('?')) ? query.mid(1) : query;
+    for (const auto &[name, value] : QUrlQuery(items.replace(QLatin1Char('+'), QLatin1String("%20")))
+                                         .queryItems(QUrl::FullyDecoded)) {
+        if (!options.contains(name)) {
+            Start start;
+            start.problem = CommandLine::tr("в ссылке неизвестный параметр «%1»; понятны %2.")
+                                .arg(name, options.join(QLatin1String(", ")));
+            start.errors = QStringLiteral("dcsim: %1\n").arg(start.problem);
+            start.exitStatus = 2;
+            return start;
+        }
+        arguments << QStringLiteral("--%1=%2").arg(name, value);
+    }
+    return readCommandLine(arguments);
 }
 
 } // namespace task

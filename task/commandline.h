@@ -17,6 +17,7 @@ struct Start {
     Task task;                     // from --task and --variant
     QString output;                // for standard output: help, version, answers
     QString errors;                // for standard error: what was wrong
+    QString problem;               // what was wrong with an option, said on its own (for a message box)
 };
 
 // Reads `arguments` (the first is the program). Needs the application
@@ -26,5 +27,11 @@ struct Start {
 // standard output, a bad option or value for standard error with exit
 // status 2.
 Start readCommandLine(const QStringList &arguments);
+
+// The options a web page's link carries, ?task=FILE&variant=N&lang=CODE&zoom=FACTOR
+// (a query as browsers write it: %-escapes, "+" for a blank), read as the
+// same options of the command line, with the same meanings and messages. A
+// parameter of another name is an error of its own.
+Start readLink(const QString &query);
 
 } // namespace task
