@@ -12,7 +12,11 @@
 #ifdef Q_OS_WIN
 #include "app/windowsstart.h"
 #endif
+#ifdef Q_OS_WASM
+#include "app/webstart.h"
+#endif
 
+#ifndef Q_OS_WASM
 namespace {
 
 void print(std::FILE *stream, const QString &text)
@@ -25,6 +29,7 @@ void print(std::FILE *stream, const QString &text)
 }
 
 } // namespace
+#endif
 
 int main(int argc, char *argv[])
 {
@@ -35,6 +40,14 @@ int main(int argc, char *argv[])
     // zoom must be known by then, and help, version and answers need no
     // display at all.
     task::Start start;
+#ifdef Q_OS_WASM
+    if (!qEnvironmentVariableIsEmpty("DCSIM_LINK")) {
+        // In a web page the link's parameters stand for the command line.
+        QCoreApplication link(argc, argv);
+        setUpApplication();
+        start = readPageLink();
+    }
+#else
     if (argc > 1) {
         bool seen = true; // what is printed reaches the user
 #ifdef Q_OS_WIN
@@ -58,12 +71,17 @@ int main(int argc, char *argv[])
         if (start.exitStatus)
             return *start.exitStatus;
     }
+#endif
     if (start.zoom > 0)
         qputenv("QT_SCALE_FACTOR", QByteArray::number(start.zoom));
 
     QApplication app(argc, argv);
     setUpApplication();
 
+#ifdef Q_OS_WASM
+    showInPage(std::move(start));
+    return QApplication::exec();
+#else
     Form1 window(nullptr, &start.task);
     if (start.zoom > 0) {
         // Enlarged, the window moves from its usual place as far as it must
@@ -76,4 +94,5 @@ int main(int argc, char *argv[])
     }
     window.show();
     return QApplication::exec();
+#endif
 }

@@ -17,9 +17,17 @@ constexpr QRect Label1Rect(8, 200, 209, 81);
 constexpr int RightMargin = 5;
 constexpr int BottomMargin = 8;
 
+// A web page shows a plain window over the whole page; a dialog's floats
+// over the main window, as the window does on the desktop.
+#ifdef Q_OS_WASM
+constexpr Qt::WindowType Form2Kind = Qt::Dialog;
+#else
+constexpr Qt::WindowType Form2Kind = Qt::Window;
+#endif
+
 } // namespace
 
-Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
+Form2::Form2(QWidget *parent) : QWidget(parent, Form2Kind)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Авторы"));

@@ -10,6 +10,7 @@
 #include "ui/messageboxes.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -26,6 +27,7 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QSettings>
+#include <QTimer>
 
 // The suggested file names' words, translated in this context.
 class FileNames
@@ -37,6 +39,7 @@ namespace report {
 
 namespace {
 
+#ifndef Q_OS_WASM // a web page has no folders
 // The folder of the last file written through a dialog.
 const QString FolderKey = QStringLiteral("exportFolder");
 
@@ -52,6 +55,7 @@ void rememberFolder(const QString &file)
 {
     QSettings(QStringLiteral("dcsim"), QStringLiteral("dcsim")).setValue(FolderKey, QFileInfo(file).absolutePath());
 }
+#endif
 
 // Date and time for the suggested file names: отчёт-2024-03-05-1410.pdf.
 QString stamp()
@@ -100,6 +104,10 @@ ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBox
     //: The one-page lab report.
     saveReport = makeAction(&window, "saveReport", tr("Сохранить отчёт (PDF)…"), QKeySequence::Save);
     printReport = makeAction(&window, "printReport", tr("Печать отчёта…"), QKeySequence::Print);
+#ifdef Q_OS_WASM
+    //: In the browser the report to print leaves as a PDF, which the browser prints.
+    printReport->setText(tr("Печать отчёта (PDF)…"));
+#endif
 
     // The dialogs open once the trigger has returned: a screen reader that
     // chose the item through its action is not kept waiting for the dialog.
@@ -182,7 +190,13 @@ ExportActions::ExportActions(QWidget &window, graphs::Graphs &graphs, MessageBox
 void ExportActions::showMenu(QWidget *widget, const QPoint &pos)
 {
     m_menuGraph = qobject_cast<graphs::Canvas *>(widget);
+#ifdef Q_OS_WASM
+    // In a web page Qt closes every popup after a press that no control
+    // took, the one the press has just opened too: the menu opens after it.
+    QTimer::singleShot(0, m_menu, [this, at = widget->mapToGlobal(pos)] { m_menu->popup(at); });
+#else
     m_menu->popup(widget->mapToGlobal(pos));
+#endif
 }
 
 graphs::Canvas *ExportActions::chosenGraph() const
@@ -197,6 +211,13 @@ graphs::Canvas *ExportActions::chosenGraph() const
 
 QString ExportActions::askFile(const QString &title, const QString &name, const QString &filter)
 {
+#ifdef Q_OS_WASM
+    // A web page has no folders to choose from: the file is the browser's
+    // download, under the suggested name.
+    Q_UNUSED(title);
+    Q_UNUSED(filter);
+    return name;
+#else
     QFileDialog dialog(&m_window, title, startFolder(), filter);
     dialog.setObjectName(QStringLiteral("exportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -207,10 +228,21 @@ QString ExportActions::askFile(const QString &title, const QString &name, const 
     const QString path = dialog.selectedFiles().constFirst();
     rememberFolder(path);
     return path;
+#endif
 }
 
 bool ExportActions::writeFile(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
+#ifdef Q_OS_WASM
+    // Made whole in memory, then handed to the browser as a download.
+    QBuffer file;
+    if (file.open(QIODevice::WriteOnly) && write(file)) {
+        QFileDialog::saveFileContent(file.data(), QFileInfo(path).fileName());
+        return true;
+    }
+    m_boxes.error(&m_window, tr("Не удалось сохранить файл «%1».").arg(QFileInfo(path).fileName()));
+    return false;
+#else
     // The file appears only once it is whole; a failure leaves the old one
     // or none.
     QSaveFile file(path);
@@ -222,6 +254,7 @@ bool ExportActions::writeFile(const QString &path, const std::function<bool(QIOD
     const QString name = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     m_boxes.error(&m_window, tr("Не удалось сохранить файл «%1».").arg(name) + QStringLiteral("\r\n") + reason);
     return false;
+#endif
 }
 
 bool ExportActions::writeTable(const QString &path)
@@ -258,6 +291,11 @@ bool ExportActions::paintReport(QPagedPaintDevice &device) const
 
 void ExportActions::print()
 {
+#ifdef Q_OS_WASM
+    // A web page reaches no printer: the report leaves as its PDF, which
+    // the browser's viewer prints.
+    writeReport(proposedName(FileNames::tr("отчёт"), m_report().variant, "pdf"));
+#else
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_window.windowTitle());
     setUpPage(printer);
@@ -279,6 +317,7 @@ void ExportActions::print()
     m_boxes.error(&m_window, printer.outputFileName().isEmpty()
                                  ? tr("Не удалось напечатать отчёт на принтере «%1».").arg(printer.printerName())
                                  : tr("Не удалось сохранить файл «%1».").arg(printer.outputFileName()));
+#endif
 }
 
 } // namespace report

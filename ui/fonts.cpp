@@ -1,6 +1,7 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace ui {
@@ -48,6 +49,15 @@ QFont systemDefaultFont()
         return f;
     }();
     return font;
+}
+
+void setUpPageFonts()
+{
+#ifdef Q_OS_WASM
+    for (const char *face : {"LiberationSans-Regular", "LiberationSerif-Regular", "LiberationSerif-Bold"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(face)));
+    QGuiApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+#endif
 }
 
 } // namespace ui

@@ -16,4 +16,10 @@ QFont timesNewRoman(double points, bool bold = false);
 // labels together and clip the captions.
 QFont systemDefaultFont();
 
+// In a web page, which has no fonts of its own, makes the fonts the windows
+// ask for known (Liberation Sans and Serif come with the program), and gives
+// the menus and message boxes the font a Linux desktop without settings
+// gives them, 9 pt DejaVu Sans. The desktop's fonts are the system's.
+void setUpPageFonts();
+
 } // namespace ui

@@ -106,6 +106,10 @@ void installTranslations()
 
 QStringList qtTranslationFolders()
 {
+#ifdef Q_OS_WASM
+    // In a web page they come inside the program.
+    return {QStringLiteral(":/qt-translations")};
+#endif
     // Qt's own texts come with Qt, or on Windows with the program.
     return {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
             QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
