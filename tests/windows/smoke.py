@@ -3,13 +3,15 @@
 
     smoke.py <setup.exe> <scratch folder>
 
-Installs silently into a fresh Wine prefix of a Russian desktop, in an X
-server of its own, starts the installed program in its folder (as its
-shortcut does) on Qt's windows platform, checks the client area's place and size, presses F2 and sees the
-meters' readings and the key's blade change on the screen, closes the window
-and answers the exit question Yes. The program loaded every DLL installed
-beside it and no other; the uninstaller leaves nothing behind. The last
-screenshot of the whole window is kept as window.png in the scratch folder.
+Installs silently into a fresh Wine prefix of a Russian desktop (its
+ru_RU.UTF-8 locale built in the scratch folder), in an X server of its own,
+starts the installed program in its folder (as its shortcut does) on Qt's
+windows platform, checks the client area's place and size, presses F2 and
+sees the meters' readings and the key's blade change on the screen, closes
+the window and answers the exit question Yes. The program loaded every DLL
+installed beside it and no other; the uninstaller leaves nothing behind. The
+last screenshot of the whole window is kept as window.png in the scratch
+folder.
 """
 
 import os
@@ -49,9 +51,13 @@ def check(ok, what):
         sys.exit(1)
 
 
+# A Russian desktop: Wine takes its language and the code page of file names
+# and command lines from the locale, which need not be installed here.
+subprocess.run(["localedef", "-i", "ru_RU", "-f", "UTF-8", os.path.join(scratch, "ru_RU.UTF-8")], check=True)
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                         stdout=subprocess.PIPE)
-os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), WINEPREFIX=prefix, WINEARCH="win64", LANG="ru_RU.UTF-8",
+os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), WINEPREFIX=prefix, WINEARCH="win64",
+                  LOCPATH=scratch, LANG="ru_RU.UTF-8", LC_ALL="ru_RU.UTF-8",
                   WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
 screen = xdisplay.Display()
 
