@@ -37,10 +37,11 @@ build_dcsim() {
 
 # What the Windows build needs besides: the MinGW-w64 cross compilers (the
 # POSIX-threads flavour, which Qt for Windows was built with), Ninja, Qt's
-# host tools, NSIS for the setup program, and Wine with an X server and
-# Debian's Python with its X and image modules to test it.
+# host tools, NSIS for the setup program, and Wine with an X server,
+# Debian's Python with its X and image modules and the locale sources (for
+# Wine's Russian desktop, built on the spot) to test it.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
-                  qt6-base-dev-tools nsis wine wine64 xvfb python3-xlib python3-pil)
+                  qt6-base-dev-tools nsis wine wine64 xvfb python3-xlib python3-pil locales)
 
 # What the sanitizer build needs: clang with its sanitizer and fuzzer runtimes.
 SANITIZE_PACKAGES=(clang-14 libclang-rt-14-dev)
