@@ -1,4 +1,4 @@
-# The Windows program's folder: dcsim.exe beside its documents (docs/ installs
+# The Windows program's folder: dcsim.exe beside its documents (help/ installs
 # them there), Qt's DLLs and the plugins the program loads, and the MinGW
 # runtime; made into dcsim-<version>-win64-setup.exe (NSIS, with the script
 # windows/NSIS.template.in) and into dcsim-<version>-win64.zip, the same
