@@ -1,7 +1,12 @@
 # Installs the Debian packages given as arguments that are not installed yet.
-# apt-get update runs only when something must be installed.
+# apt-get update runs only when something must be installed. A first
+# argument --no-install-recommends leaves out what they only recommend.
 ensure_packages() {
-    local missing=() pkg
+    local missing=() pkg options=()
+    if [ "${1:-}" = "--no-install-recommends" ]; then
+        options=("$1")
+        shift
+    fi
     for pkg in "$@"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$pkg")
@@ -11,7 +16,7 @@ ensure_packages() {
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${options[@]}" "${missing[@]}"
 }
 
 # What building and running the program needs. Qt's translation tools:
@@ -42,6 +47,20 @@ build_dcsim() {
 # Wine's Russian desktop, built on the spot) to test it.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
                   qt6-base-dev-tools nsis wine wine64 xvfb python3-xlib python3-pil locales)
+
+# What the web build needs besides: Debian's emscripten (with its node and
+# the JavaScript parser its optimizer uses), Ninja, Qt's host tools, and
+# Chromium for the tests, without what it recommends (system services a
+# headless test never uses).
+WEB_PACKAGES=(emscripten nodejs node-acorn ninja-build qt6-base-dev-tools chromium)
+
+# The web build against the Qt for WebAssembly in $1, into build-web/, with
+# the tools that run during the build taken from the Linux build in build/.
+configure_web() {
+    . "$1/qt-wasm-env.sh"
+    "$1/bin/qt-cmake" -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=ON \
+        -DDCSIM_HOST_TOOLS="$PWD/build/dcsim-host-tools.cmake"
+}
 
 # What the sanitizer build needs: clang with its sanitizer and fuzzer runtimes.
 SANITIZE_PACKAGES=(clang-14 libclang-rt-14-dev)

@@ -53,6 +53,8 @@ struct Student {
                     out << name;
             return out.join(' ') + " " + QString::number(find("Picture2")->y());
         }
+        if (what == "leaving") // whether a web page would ask before it is left
+            return QString::number(form.leavingLosesRows());
         if (what == "errors" || what == "asked") // the error messages; how often the exit question was asked
             return what == "asked" ? QString::number(boxes.exitAsked) : boxes.errors.join(", ");
         if (what == "checked") // the key as assistive technology sees it

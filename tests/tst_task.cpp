@@ -4,6 +4,7 @@
 #include "graphs/canvas.h"
 #include "report/csv.h"
 #include "report/labreport.h"
+#include "task/commandline.h"
 #include "task/tablecheck.h"
 #include "task/taskfile.h"
 #include "tests/columns.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 
@@ -108,6 +110,37 @@ private slots:
                                  : boxes->errors.size() == 1 && told.startsWith("Файл задания «" + QDir::toNativeSeparators(path) + "»") &&
                                        told.contains(error) && told.endsWith(usual),
                  qPrintable(told));
+    }
+    void link_data()
+    {
+        // A web page's link read as the command line: what is wrong with it (told in a box; for a task file
+        // that cannot be used, the file's line), else the variant, zoom and task title it starts with.
+        columns<QString, QString>("query", "outcome");
+        const QString task = QUrl::toPercentEncoding(Example);
+        QTest::newRow("none") << "" << "variant 0, zoom 0, ";
+        QTest::newRow("all four") << "?task=" + task + "&variant=7&lang=ru&zoom=1.5"
+                                  << "variant 7, zoom 1.5, Вариант для 10 «Б»";
+        QTest::newRow("+ and %20 for blanks")
+            << "task=" + QString(task).replace("example-task", "ex+ample%20task") + "&variant=2"
+            << "Файл задания «" + QDir::toNativeSeparators(QString(Example).replace("example-task", "ex ample task")) + "»:";
+        QTest::newRow("a sign in a value") << "task=" + task + "&variant=-5"
+                                           << "--variant: нужен номер варианта от 1 до 100000, а не «-5».";
+        QTest::newRow("zoom past 4") << "zoom=4.5" << "--zoom: нужно число от 1 до 4, например 1.5, а не «4.5».";
+        QTest::newRow("a language not shipped") << "lang=de" << "--lang: нужен один из языков ru, en, а не «de».";
+        QTest::newRow("variant without a task") << "variant=3" << "варианты задаются файлом задания: добавьте --task файл.";
+        QTest::newRow("another parameter") << "task=" + task + "&answers=1-30"
+                                           << "в ссылке неизвестный параметр «answers»; понятны task, variant, lang, zoom.";
+    }
+    void link()
+    {
+        QFETCH(QString, query);
+        const task::Start start = task::readLink(query);
+        QCOMPARE(start.exitStatus.has_value(), !start.problem.isEmpty());
+        QTEST(!start.problem.isEmpty()      ? start.problem
+              : !start.task.error.isEmpty() ? start.task.error.section("\r\n", 0, 0)
+                                            : QStringLiteral("variant %1, zoom %2, %3")
+                                                  .arg(start.task.variant).arg(start.zoom).arg(start.task.title),
+              "outcome");
     }
     void answerKey_data()
     {

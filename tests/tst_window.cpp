@@ -47,7 +47,7 @@ private slots:
         const QString keyClosedSaid = "said=Ключ замкнут. Сила тока, А: 0.105; Напряжение, В: 10.98";
         QTest::newRow("start") << "state=16 20 75 5 100 1 1 0 0 100|meters=0.000 12.63|Lbldv=100|"
                                   "chosen=Option1 Option3 Picture3 112|arrow=237 237 237 237 233 237 241 239|" +
-                                      open + "|txtK=|focus=HScroll1|errors=";
+                                      open + "|txtK=|focus=HScroll1|errors=|leaving=0";
         // The rheostat: arrow, label, value in ohms, and the meters with the key open and closed.
         const char *const rheostat[][5] = {{"100", "25", "121", "25", "0.276 8.28"},
                                            {"1", "10", "98", "0.1", "0.605 3.08"},
@@ -77,12 +77,13 @@ private slots:
         for (const char *way : {"mouse Lblvkl outside", "mouse Lblvkl right"})
             QTest::newRow(way) << QStringLiteral("%1|checked=0|%2|%1|checked=0").arg(way, open);
         QTest::newRow("exit answered No twice")
-            << "click Lblvkl|record 3|close|close|asked=2|lblI(3)=0.105|state=16 20 75 5 100 1 1 1 1 100|red=1";
+            << "click Lblvkl|record 3|close|close|asked=2|lblI(3)=0.105|state=16 20 75 5 100 1 1 1 1 100|red=1|"
+               "leaving=1|click Lblvkl|leaving=1";
         QTest::newRow("the focus leaves what the key locks")
             << "tab TxtRv|key F2|focus=HScroll1|tab N_S(3)|key F2|focus=HScroll1";
         // Schemes: each clears the table and goes back to U(I); a click on the selected one changes nothing.
         const QString measured = "click Lblvkl|value 30|record 5|click Lblvkl|";
-        QTest::newRow("scheme 2") << measured + "click Option2|chosen=Option2 Option3 Picture3 50|red=0|"
+        QTest::newRow("scheme 2") << measured + "leaving=1|click Option2|leaving=0|chosen=Option2 Option3 Picture3 50|red=0|"
                                                 "state=16 20 75 5 100 1 2 0 0 100|meters=0.160 12.00|click Lblvkl|"
                                                 "meters=0.236 10.11";
         for (const char *graph : {"Option3", "Option4", "Option5"})
