@@ -1,5 +1,6 @@
 #include "circuit/floatchars.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -79,9 +80,13 @@ int shortest(T value)
 
 std::string scientificText(double value, int decimals)
 {
-    std::string text(static_cast<std::size_t>(decimals) + 32, '\0');
-    const int length = std::snprintf(text.data(), text.size(), "%.*e", decimals, value);
-    text.resize(static_cast<std::size_t>(length));
+    char buffer[64];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*e", decimals, value);
+    std::string text(buffer, static_cast<std::size_t>(std::min<int>(length, sizeof buffer - 1)));
+    if (length >= static_cast<int>(sizeof buffer)) {
+        text.resize(static_cast<std::size_t>(length));
+        std::snprintf(text.data(), text.size() + 1, "%.*e", decimals, value);
+    }
     // The decimal point is the locale's in printf; here it is always ".".
     const std::size_t point = text.find_first_not_of("-0123456789");
     if (point != std::string::npos && text[point] != 'e')
@@ -103,11 +108,17 @@ double decimalValue(const std::string &digits, long long exponent)
 
 std::string scientificText(double value, int decimals)
 {
-    std::string text(static_cast<std::size_t>(decimals) + 32, '\0');
-    const auto res = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific,
-                                   decimals);
-    text.resize(static_cast<std::size_t>(res.ptr - text.data()));
-    return text;
+    // Made on the stack: the short texts the program asks for then need no
+    // memory of their own.
+    char buffer[64];
+    std::string longer;
+    char *text = buffer, *end = buffer + sizeof buffer;
+    if (decimals > 40) {
+        longer.resize(static_cast<std::size_t>(decimals) + 32);
+        text = longer.data();
+        end = text + longer.size();
+    }
+    return std::string(text, std::to_chars(text, end, value, std::chars_format::scientific, decimals).ptr);
 }
 
 namespace {
