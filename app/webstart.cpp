@@ -128,6 +128,7 @@ void openTaskFromDisk()
         if (fileName.isEmpty() || !window)
             return;
         auto *dialog = new QInputDialog(window);
+        dialog->setObjectName(QStringLiteral("variantDialog"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         //: Asked after a task file was opened in the browser.
         dialog->setWindowTitle(WebPage::tr("Вариант"));
@@ -152,6 +153,7 @@ void openTaskFromDisk()
             auto *box = new QMessageBox(QMessageBox::NoIcon, MessageBoxes::tr("На Выход"),
                                         MessageBoxes::tr("Вы абсолютно уверены?"),
                                         QMessageBox::Yes | QMessageBox::No, pageWindow().get());
+            box->setObjectName(QStringLiteral("exitBox"));
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->setDefaultButton(QMessageBox::Yes);
             QObject::connect(box, &QMessageBox::accepted, box, replace);

@@ -26,6 +26,8 @@ QString aboutText()
     // Every line is translated on its own: a translation keeps the twelve.
 #ifdef Q_OS_WIN
     const QString system = QStringLiteral("Windows (x64)");
+#elif defined(Q_OS_WASM)
+    const QString system = QStringLiteral("WebAssembly");
 #else
     const QString system = QStringLiteral("Linux (Debian 12)");
 #endif

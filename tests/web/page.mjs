@@ -15,12 +15,12 @@ import { Browser, sleep } from './chromium.mjs';
 import { spawnSync } from 'node:child_process';
 import { createServer } from 'node:http';
 import { mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { extname, join, normalize } from 'node:path';
+import { extname, join, normalize, resolve } from 'node:path';
 
 const [site, dcsim, child, out] = process.argv.slice(2);
 rmSync(out, { recursive: true, force: true });
 mkdirSync(join(out, 'downloads'), { recursive: true });
-const task = join(site, 'example-task.ini');
+const task = resolve(site, 'example-task.ini');
 
 let failed = 0;
 function check(ok, what) {
@@ -110,6 +110,7 @@ try {
     // ---------------------------------------------------------------- a student, no link
     const plain = desktop(child, [], { DCSIM_ROWS: '100:1', DCSIM_TABLE: join(out, 'desktop.csv') });
     const [title, heading] = desktop(child, []).lines;
+    const variantTitle = desktop(child, ['--task', task, '--variant', '7']).lines[0];
     let tab = await openPage('');
     let w = await look(tab);
     const menu = w.find('surface').y;
@@ -162,6 +163,24 @@ try {
     await sleep(300);
     check((await tab.evaluate('location.pathname')) === '/index.html', 'and stays when told No');
 
+    // A task file from the student's disk (Файл › Открыть задание…), then variant 7: with a row recorded the
+    // exit question comes first, answered Yes (its default), and the window starts again with the task.
+    await tab.send('Page.setInterceptFileChooserDialog', { enabled: true });
+    const chooser = browser.waitFor(m => m.method === 'Page.fileChooserOpened', 'the file chooser', 10000);
+    await tab.mouse(w.canvas.left + 20, w.canvas.top + menu / 2);
+    await until(tab, w => w.find('mnuFile'), 'the File menu');
+    for (const key of ['ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'Enter'])
+        await tab.key(key);
+    await tab.send('DOM.setFileInputFiles', { files: [task], backendNodeId: (await chooser).params.backendNodeId });
+    await until(tab, w => w.find('variantDialog'), 'the variant\'s question');
+    await tab.key('a', 2);
+    await tab.key('7');
+    await tab.key('Enter');
+    await until(tab, w => w.find('exitBox'), 'the exit question');
+    await tab.key('Enter');
+    w = await until(tab, w => w.find('Form1').text === variantTitle, 'the window of variant 7');
+    same(w.find('TxtEdc').text.replace(/[^0-9]/g, ''), '', 'E hidden');
+
     same(tab.errors(), [], 'no error in the page');
 
     // ---------------------------------------------------------------- a teacher's link
@@ -169,8 +188,7 @@ try {
                             { DCSIM_ROWS: '100:1 60:2', DCSIM_TABLE: join(out, 'desktop-7.csv') });
     tab = await openPage('?task=example-task.ini&variant=7');
     w = await look(tab);
-    same(await tab.evaluate('document.title'), desktop(child, ['--task', task, '--variant', '7']).lines[0],
-         'the task\'s title');
+    same(await tab.evaluate('document.title'), variantTitle, 'the task\'s title');
     same(w.find('TxtEdc').text.replace(/[^0-9]/g, ''), '', 'E hidden');
     await tab.key('F2');
     w = await until(tab, w => w.find('N_S(1)'), 'F2 to close the key');
@@ -212,6 +230,15 @@ try {
     await openHelp(tab, w.find('surface').y * 1.5, `${base}/en/spravka1.pdf`, 'Help 1');
     writeFileSync(join(out, 'page-en.png'), await tab.screenshot());
     same(tab.errors(), [], 'no error in the page');
+
+    // ---------------------------------------------------------------- a browser without WebAssembly
+    tab = await browser.open('about:blank');
+    await tab.send('Page.addScriptToEvaluateOnNewDocument', { source: 'delete window.WebAssembly' });
+    await tab.navigate(`${base}/index.html`);
+    check(/WebAssembly/.test(await tab.until('document.readyState === "complete" && /WebAssembly/.test(' +
+                                             'document.getElementById("message").textContent) && ' +
+                                             'document.getElementById("message").textContent', 'the page\'s message')),
+          'without WebAssembly the page says so');
 
     // ---------------------------------------------------------------- a link with a mistake
     tab = await openPage('?task=example-task.ini&variant=abc');
