@@ -5,7 +5,6 @@ import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { inflateSync } from 'node:zlib';
 
 export const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
@@ -150,33 +149,4 @@ export class Tab {
         const { data } = await this.send('Page.captureScreenshot', { format: 'png' });
         return Buffer.from(data, 'base64');
     }
-}
-
-// Chromium's 8-bit RGB or RGBA screenshot as pixels.
-export function decodePng(png) {
-    let pos = 8, width = 0, height = 0, channels = 0;
-    const idat = [];
-    while (pos < png.length) {
-        const length = png.readUInt32BE(pos), type = png.toString('ascii', pos + 4, pos + 8);
-        const data = png.subarray(pos + 8, pos + 8 + length);
-        if (type === 'IHDR') {
-            [width, height] = [data.readUInt32BE(0), data.readUInt32BE(4)];
-            channels = data[9] === 6 ? 4 : 3;
-        } else if (type === 'IDAT') {
-            idat.push(data);
-        }
-        pos += 12 + length;
-    }
-    const raw = inflateSync(Buffer.concat(idat)), stride = width * channels, px = Buffer.alloc(stride * height);
-    for (let y = 0; y < height; ++y) {
-        const filter = raw[y * (stride + 1)], line = raw.subarray(y * (stride + 1) + 1);
-        for (let x = 0; x < stride; ++x) {
-            const a = x >= channels ? px[y * stride + x - channels] : 0, b = y > 0 ? px[(y - 1) * stride + x] : 0;
-            const c = x >= channels && y > 0 ? px[(y - 1) * stride + x - channels] : 0;
-            const p = a + b - c, pa = Math.abs(p - a), pb = Math.abs(p - b), pc = Math.abs(p - c);
-            const predicted = [0, a, b, (a + b) >> 1, pa <= pb && pa <= pc ? a : pb <= pc ? b : c][filter];
-            px[y * stride + x] = (line[x] + predicted) & 255;
-        }
-    }
-    return { width, height, pixel: (x, y) => [...px.subarray((y * width + x) * channels, (y * width + x) * channels + 3)] };
 }
