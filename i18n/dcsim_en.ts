@@ -212,6 +212,10 @@ Without options the program starts as usual.</translation>
         <source>--answers и --check делают разное: укажите что-то одно.</source>
         <translation>--answers and --check do different things: give only one of them.</translation>
     </message>
+    <message>
+        <source>в ссылке неизвестный параметр «%1»; понятны %2.</source>
+        <translation>the link has an unknown parameter “%1”; it may have %2.</translation>
+    </message>
 </context>
 <context>
     <name>FileNames</name>
@@ -704,6 +708,27 @@ Without options the program starts as usual.</translation>
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Задание учителя (*.ini)</source>
+        <translation>Teacher’s task (*.ini)</translation>
+    </message>
+    <message>
+        <source>Вариант</source>
+        <extracomment>Asked after a task file was opened in the browser.</extracomment>
+        <translation>Variant</translation>
+    </message>
+    <message>
+        <source>Номер варианта в задании «%1»:</source>
+        <translation>Variant number in the task “%1”:</translation>
+    </message>
+    <message>
+        <source>Открыть задание…</source>
+        <extracomment>In the browser: a teacher&apos;s task file from the student&apos;s disk.</extracomment>
+        <translation>Open task…</translation>
+    </message>
+</context>
+<context>
     <name>graphs::Graphs</name>
     <message>
         <source>Таблица измерений очищена</source>
@@ -909,6 +934,11 @@ Without options the program starts as usual.</translation>
     <message>
         <source>Не удалось сохранить файл «%1».</source>
         <translation>The file “%1” could not be saved.</translation>
+    </message>
+    <message>
+        <source>Печать отчёта (PDF)…</source>
+        <extracomment>In the browser the report to print leaves as a PDF, which the browser prints.</extracomment>
+        <translation>Print report (PDF)…</translation>
     </message>
 </context>
 <context>
