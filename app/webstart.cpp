@@ -19,7 +19,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 #include <emscripten.h>
 #include <emscripten/bind.h>
@@ -103,6 +105,47 @@ EMSCRIPTEN_BINDINGS(dcsim_page)
     emscripten::function("dcsimLeavingLosesRows", &leavingLosesRows);
     emscripten::function("dcsimControls", &pageControls);
 }
+
+// A page's Qt hands the keyboard to no window once the one that had it
+// closes (a message box, the Authors window): the window that had it before
+// takes it back, as a desktop's window manager gives it back.
+class KeyboardKeeper : public QObject
+{
+public:
+    explicit KeyboardKeeper(QObject *parent) : QObject(parent)
+    {
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focus) {
+            m_order.removeAll(nullptr);
+            if (focus) {
+                m_order.removeAll(focus);
+                m_order.append(focus);
+            }
+        });
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
+            QTimer::singleShot(0, this, [this] { giveBack(); });
+        return false;
+    }
+
+private:
+    void giveBack()
+    {
+        // A modal box open takes the keyboard itself.
+        const QWindow *focus = QGuiApplication::focusWindow();
+        if ((focus && focus->isVisible()) || QApplication::activeModalWidget())
+            return;
+        for (auto window = m_order.crbegin(); window != m_order.crend(); ++window)
+            if (*window && (*window)->isVisible())
+                return (*window)->requestActivate();
+    }
+
+    QList<QPointer<QWindow>> m_order; // the windows that had the keyboard, the last one last
+};
 
 // The canvas takes the window's outer size in the page's pixels, so that
 // the window, which fills its canvas, stands at its designed size; the
@@ -208,18 +251,23 @@ void showInPage(task::Start start)
     open->setObjectName(QStringLiteral("mnuFileOpenTask"));
     QObject::connect(open, &QAction::triggered, open, &openTaskFromDisk);
 
-    static bool asking = false;
-    if (!asking) {
-        asking = true;
-        // The browser's own question before the page is left or reloaded
-        // while rows are recorded: the window cannot ask once it is going.
-        EM_ASM({
-            window.addEventListener('beforeunload', function(event) {
-                if (Module.dcsimLeavingLosesRows()) {
-                    event.preventDefault();
-                    event.returnValue = 'rows';
-                }
-            });
+    // Once for the page: the keyboard kept in it, and the browser's own
+    // question before the page is left or reloaded while rows are recorded
+    // (the window cannot ask once it is going).
+    static bool once = false;
+    if (once)
+        return;
+    once = true;
+    // The program lives as long as its page, whatever windows are open: a
+    // window replaced by another is no reason to end.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    new KeyboardKeeper(qApp);
+    EM_ASM({
+        window.addEventListener('beforeunload', function(event) {
+            if (Module.dcsimLeavingLosesRows()) {
+                event.preventDefault();
+                event.returnValue = 'rows';
+            }
         });
-    }
+    });
 }

@@ -102,6 +102,9 @@ private slots:
         // equal the library's: at every power of two (the values read as one
         // reach farther above it than below), at random bit patterns, and at
         // the values the meters and the rheostat show.
+#ifdef Q_OS_WIN
+        QSKIP("Windows' C library reads and writes long decimals inexactly; the program uses <charconv> there.");
+#endif
         std::vector<double> doubles;
         std::vector<float> floats;
         for (int e = -1074; e <= 1023; ++e)

@@ -122,7 +122,9 @@ private slots:
                                   << "variant 7, zoom 1.5, Вариант для 10 «Б»";
         QTest::newRow("+ and %20 for blanks")
             << "task=" + QString(task).replace("example-task", "ex+ample%20task") + "&variant=2"
-            << "Файл задания «" + QDir::toNativeSeparators(QString(Example).replace("example-task", "ex ample task")) + "»:";
+            << "Файл задания «" +
+                   QDir::toNativeSeparators(QFileInfo(QString(Example).replace("example-task", "ex ample task")).absoluteFilePath()) +
+                   "»:";
         QTest::newRow("a sign in a value") << "task=" + task + "&variant=-5"
                                            << "--variant: нужен номер варианта от 1 до 100000, а не «-5».";
         QTest::newRow("zoom past 4") << "zoom=4.5" << "--zoom: нужно число от 1 до 4, например 1.5, а не «4.5».";

@@ -122,6 +122,17 @@ try {
     same(w.find('Lblnazvan').text, heading, 'Russian');
     writeFileSync(join(out, 'page.png'), await tab.screenshot());
 
+    // A value out of bounds: its message, and the box set back once the message is closed.
+    await tab.mouse(...w.centre('TxtEdc'));
+    await tab.key('a', 2);
+    for (const key of '300')
+        await tab.key(key);
+    w = await until(tab, w => w.find('qt_msgbox_label'), 'the error message');
+    same([w.find('qt_msgbox_label').text, w.find('TxtEdc').text], ['Опасно для жизни!', '300'], 'E 300 refused');
+    await tab.key('Enter');
+    w = await until(tab, w => !w.find('qt_msgbox_label'), 'the message to close');
+    same(w.find('TxtEdc').text, ' 16', 'E set back');
+
     await tab.key('F2');
     w = await until(tab, w => w.find('N_S(1)'), 'F2 to close the key');
     same(`${w.find('Picture2').description} ${w.find('Picture1').description}`, plain.lines[0], 'the meters after F2');
@@ -230,6 +241,17 @@ try {
     await openHelp(tab, w.find('surface').y * 1.5, `${base}/en/spravka1.pdf`, 'Help 1');
     writeFileSync(join(out, 'page-en.png'), await tab.screenshot());
     same(tab.errors(), [], 'no error in the page');
+
+    // ---------------------------------------------------------------- a German browser that reads English
+    const german = new Browser({ language: 'de-DE,en' });
+    try {
+        const page = await german.open(`${base}/index.html`);
+        await page.until('window.module && window.module.dcsimControls().includes("surface")', 'the page to start');
+        same(await page.evaluate('document.title'), desktop(child, ['--lang', 'en']).lines[0],
+             'the browser\'s first language the program ships');
+    } finally {
+        await german.close();
+    }
 
     // ---------------------------------------------------------------- a browser without WebAssembly
     tab = await browser.open('about:blank');
