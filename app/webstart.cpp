@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <emscripten.h>
 #include <emscripten/bind.h>
@@ -127,8 +128,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // At once: the browser may hand over the next key before any timer.
         if (event->type() == QEvent::Hide && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow())
-            QTimer::singleShot(0, this, [this] { giveBack(); });
+            giveBack();
         return false;
     }
 
@@ -141,7 +143,8 @@ private:
             return;
         for (auto window = m_order.crbegin(); window != m_order.crend(); ++window)
             if (*window && (*window)->isVisible())
-                return (*window)->requestActivate();
+                return void(QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
+                    *window, Qt::ActiveWindowFocusReason));
     }
 
     QList<QPointer<QWindow>> m_order; // the windows that had the keyboard, the last one last
