@@ -12,9 +12,9 @@
 //   node bench/web.mjs SITE_FOLDER EMPTY_FOLDER [--quick]
 // EMPTY_FOLDER holds web_empty.js and web_empty.wasm (build-web/bench).
 import { Browser, sleep } from '../tests/web/chromium.mjs';
-import { createServer } from 'node:http';
+import { serve } from '../tests/web/serve.mjs';
 import { readFileSync, statSync } from 'node:fs';
-import { extname, join, normalize } from 'node:path';
+import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
 const [site, empty] = process.argv.slice(2);
@@ -38,23 +38,9 @@ const emptyWasm = statSync(join(empty, 'web_empty.wasm')).size;
 // ---------------------------------------------------------------- the pages
 // The empty window comes in the simulator's own page, its module's name changed.
 const page = readFileSync(join(site, 'index.html'), 'utf8');
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-                '.svg': 'image/svg+xml' };
-const server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    let body;
-    try {
-        body = path === '/empty.html' ? page.replace("loadEmscriptenModule('dcsim')", "loadEmscriptenModule('web_empty')")
-             : path.startsWith('/web_empty.') ? readFileSync(join(empty, path)) : readFileSync(join(site, path));
-    } catch {
-        response.writeHead(404);
-        return response.end();
-    }
-    response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
-    response.end(body);
-});
-await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
-const base = `http://127.0.0.1:${server.address().port}`;
+const { server, base } = await serve(site, path =>
+    path === '/empty.html' ? page.replace("loadEmscriptenModule('dcsim')", "loadEmscriptenModule('web_empty')")
+    : path.startsWith('/web_empty.') ? readFileSync(join(empty, path)) : undefined);
 
 // Every animation frame that drew with WebGL, and the mouse's releases.
 const watch = `(() => {
@@ -74,7 +60,7 @@ const watch = `(() => {
     addEventListener('pointerup', event => dcsimReleases.push(event.timeStamp), true);
 })()`;
 
-const browser = new Browser({ language: 'ru' });
+const browser = new Browser();
 const results = { empty: [], simulator: [], click: [] };
 try {
     const tab = await browser.open('about:blank');

@@ -9,8 +9,8 @@ import { join } from 'node:path';
 export const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
 export class Browser {
-    // `language`: the browser's languages, as a person sets them ("ru").
-    constructor({ language = 'ru', width = 1000, height = 800, downloads } = {}) {
+    // A Russian browser, as the lab's are; a tab may say other languages.
+    constructor({ width = 1000, height = 800, downloads } = {}) {
         this.profile = mkdtempSync(join(tmpdir(), 'dcsim-chromium-'));
         this.size = { width, height };
         this.downloads = downloads;
@@ -20,8 +20,8 @@ export class Browser {
             '--headless=new', '--no-sandbox', '--no-first-run', '--mute-audio', '--disable-gpu',
             '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--disable-quic',
             '--disable-background-networking', '--disable-component-update', '--disable-sync',
-            '--remote-debugging-pipe', `--user-data-dir=${this.profile}`, `--lang=${language}`,
-            `--accept-lang=${language}`, `--window-size=${width},${height}`, '--force-device-scale-factor=1',
+            '--remote-debugging-pipe', `--user-data-dir=${this.profile}`, '--lang=ru',
+            '--accept-lang=ru', `--window-size=${width},${height}`, '--force-device-scale-factor=1',
             'about:blank'], { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'] });
         this.process.stderr.on('data', () => {});
         this.nextId = 1;
@@ -51,11 +51,8 @@ export class Browser {
         return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject }));
     }
 
-    // The first event from now (or already seen, with `seen`) that passes `test`.
-    waitFor(test, what, ms = 120000, seen = false) {
-        const earlier = seen && this.events.find(test);
-        if (earlier)
-            return Promise.resolve(earlier);
+    // The first event from now that passes `test`.
+    waitFor(test, what, ms = 120000) {
         return new Promise((resolve, reject) => {
             const timer = setTimeout(() => reject(new Error(`timed out waiting for ${what}`)), ms);
             this.waiters.push({ test, resolve: m => { clearTimeout(timer); resolve(m); } });
@@ -66,7 +63,7 @@ export class Browser {
     async open(url) {
         const { targetId } = await this.send('Target.createTarget', { url: 'about:blank' });
         const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
-        const tab = new Tab(this, sessionId, targetId);
+        const tab = new Tab(this, sessionId);
         for (const domain of ['Runtime', 'Log', 'Page'])
             await tab.send(`${domain}.enable`);
         await tab.send('Emulation.setDeviceMetricsOverride', { ...this.size, deviceScaleFactor: 1, mobile: false });
@@ -85,14 +82,12 @@ export class Browser {
 }
 
 export class Tab {
-    constructor(browser, sessionId, targetId) {
-        Object.assign(this, { browser, sessionId, targetId });
+    constructor(browser, sessionId) {
+        Object.assign(this, { browser, sessionId });
         this.since = browser.events.length;
     }
 
     send(method, params = {}) { return this.browser.send(method, params, this.sessionId); }
-
-    ownEvent(test) { return m => m.sessionId === this.sessionId && test(m); }
 
     async navigate(url) {
         this.since = this.browser.events.length;
