@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 #include <QPointer>
 #include <QTimer>
@@ -196,14 +195,7 @@ void openTaskFromDisk()
             if (!leavingLosesRows())
                 return replace();
             // The exit question: the rows go with the window.
-            auto *box = new QMessageBox(QMessageBox::NoIcon, MessageBoxes::tr("На Выход"),
-                                        MessageBoxes::tr("Вы абсолютно уверены?"),
-                                        QMessageBox::Yes | QMessageBox::No, pageWindow().get());
-            box->setObjectName(QStringLiteral("exitBox"));
-            box->setAttribute(Qt::WA_DeleteOnClose);
-            box->setDefaultButton(QMessageBox::Yes);
-            QObject::connect(box, &QMessageBox::accepted, box, replace);
-            box->open();
+            MessageBoxes().askExitThen(pageWindow().get(), replace);
         });
         dialog->open();
     });

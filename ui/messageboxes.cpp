@@ -32,6 +32,17 @@ void showBox(QMessageBox *box, const std::function<void()> &then)
 #endif
 }
 
+// "Вы абсолютно уверены?" titled "На Выход", Yes (the default) or No.
+QMessageBox *makeExitBox(QWidget *parent)
+{
+    //: Title of the question asked when the window is closed.
+    auto *box = new QMessageBox(QMessageBox::NoIcon, MessageBoxes::tr("На Выход"),
+                                MessageBoxes::tr("Вы абсолютно уверены?"), QMessageBox::Yes | QMessageBox::No, parent);
+    box->setObjectName(QStringLiteral("exitBox"));
+    box->setDefaultButton(QMessageBox::Yes);
+    return box;
+}
+
 } // namespace
 
 void MessageBoxes::error(QWidget *parent, const QString &text)
@@ -56,14 +67,23 @@ bool MessageBoxes::confirmExit(QWidget *parent)
     Q_UNUSED(parent);
     return false;
 #else
-    //: Title of the question asked when the window is closed.
-    QMessageBox box(QMessageBox::NoIcon, tr("На Выход"), tr("Вы абсолютно уверены?"),
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QStringLiteral("exitBox"));
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    QMessageBox *box = makeExitBox(parent);
+    const QPointer<QMessageBox> guard(box); // its parent may go first
+    const bool yes = box->exec() == QMessageBox::Yes;
+    delete guard.data();
+    return yes;
 #endif
 }
+
+#ifdef Q_OS_WASM
+void MessageBoxes::askExitThen(QWidget *parent, std::function<void()> yes)
+{
+    QMessageBox *box = makeExitBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::accepted, box, [yes] { yes(); });
+    box->open();
+}
+#endif
 
 void MessageBoxes::about(QWidget *parent, const QString &text)
 {

@@ -27,6 +27,11 @@ public:
     // true for Yes. A web page's window cannot be closed: the page asks its
     // own question before it is left, and this one answers No.
     virtual bool confirmExit(QWidget *parent);
+#ifdef Q_OS_WASM
+    // The same question left open in a web page: `yes` runs if it is
+    // answered Yes.
+    void askExitThen(QWidget *parent, std::function<void()> yes);
+#endif
     // `text` titled "О ПРОГРАММЕ", one OK button and no icon; returns when
     // it is closed.
     virtual void about(QWidget *parent, const QString &text);
